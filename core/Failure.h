@@ -1,0 +1,31 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace varnock {
+
+enum class FailureKind { TypeMismatch, Overflow, DivisionByZero, InvalidArgument, WindowRuntime };
+
+// The one exception type of the program. Handlers never catch it; the window
+// services report it to the user and the program goes on.
+class Failure : public std::exception {
+ public:
+  Failure(FailureKind kind, std::string message);
+  FailureKind kind() const noexcept;
+  const char* what() const noexcept override;  // the user-facing message
+
+ private:
+  FailureKind kind_;
+  std::string message_;
+};
+
+// "Type mismatch", "Overflow", ...: the plain words a report starts with.
+const char* KindName(FailureKind kind) noexcept;
+
+// A user's text in quotes for a message, shortened so that a pasted megabyte
+// cannot flood the report.
+std::string Quoted(std::string_view text);
+
+}  // namespace varnock

@@ -1,0 +1,240 @@
+#include "Equivalence.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Failure.h"
+#include "Module1.h"
+
+namespace varnock {
+namespace {
+
+namespace eq = equivalence;
+using Module1::strActual, Module1::strLR, Module1::strRef;
+
+// The calculator window as the logic sees it. Like the real text boxes, a
+// write raises the change event only when the text differs.
+class FakeWindow : public CalculatorControls {
+ public:
+  std::map<Box, std::string> texts{{Box::txtActual, "30"}};
+  std::vector<std::string> actions;
+  int lrChanges = 0;
+
+  std::string Text(Box box) const override {
+    const auto it = texts.find(box);
+    return it == texts.end() ? std::string() : it->second;
+  }
+  void SetText(Box box, std::string_view text) override {
+    actions.push_back("write " + std::string(text));
+    if (Text(box) == text) return;
+    texts[box] = std::string(text);
+    RaiseChange(box);
+  }
+  void Enable(Box) override { actions.push_back("enable"); }
+  void SetFocus(Box) override { actions.push_back("focus"); }
+  void ShowMessage(std::string_view text) override { actions.push_back("message " + std::string(text)); }
+
+  void Type(Box box, std::string text) {
+    texts[box] = std::move(text);
+    RaiseChange(box);
+  }
+
+ private:
+  void RaiseChange(Box box) {
+    if (box == Box::txtLR) ++lrChanges, eq::txtLR_Change(*this);
+    if (box == Box::txtRef) eq::txtRef_Change(*this);
+    if (box == Box::txtActual) eq::txtActual_Change(*this);
+  }
+};
+
+class Equivalence : public ::testing::Test {
+ protected:
+  void SetUp() override { strLR = strRef = strActual = ""; }
+  FakeWindow window;
+};
+
+TEST_F(Equivalence, LoadAndFixedPairsStoreTheirTexts) {
+  eq::Form_Load(window);
+  EXPECT_EQ(strLR + " " + strRef + " " + strActual, "3 10 30");
+  eq::Option2_Click(window, 0);
+  EXPECT_EQ(strLR + " " + strRef, "0.2 30");
+  eq::Option3_Click(window);
+  EXPECT_EQ(strLR + " " + strRef, "0.1 45");
+  eq::Option1_Click(window, 0);
+  EXPECT_EQ(strLR + " " + strRef, "3 10");
+  EXPECT_TRUE(window.actions.empty()) << "load and fixed pairs change no control";
+}
+
+TEST_F(Equivalence, OwnPairEnablesAsksFocusesThenCopies) {
+  window.texts[Box::txtLR] = "2";
+  window.texts[Box::txtRef] = "20";
+  eq::Option4_Click(window, 0);
+  const std::vector<std::string> expected = {
+      "enable", "enable", "message Please input a leak rate and reference pressure into the text box", "focus"};
+  EXPECT_EQ(window.actions, expected);
+  EXPECT_EQ(strLR + " " + strRef, "2 20");
+}
+
+TEST_F(Equivalence, EntryBoxesKeepWhatIsTyped) {
+  window.Type(Box::txtRef, "15");
+  window.Type(Box::txtActual, "4");
+  window.Type(Box::txtLR, "0.00");
+  EXPECT_EQ(strRef, "15");
+  EXPECT_EQ(strActual, "4");
+  EXPECT_EQ(strLR, "0.00");
+  EXPECT_EQ(window.Text(Box::txtLR), "0.00");
+}
+
+TEST_F(Equivalence, LeavingTheLeakRateBoxReformatsIt) {
+  const struct { const char* typed; const char* after; int changes; } rows[] = {
+      {"3", "3.0", 2}, {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
+      {"-3", "-3.0", 2}, {"-", "-", 1}, {"abc", "abc", 1}, {"", "", 1},
+  };
+  for (const auto& row : rows) {
+    FakeWindow w;
+    w.texts[Box::txtLR] = "x";
+    w.Type(Box::txtLR, row.typed);
+    eq::txtLR_LostFocus(w);
+    EXPECT_EQ(w.Text(Box::txtLR), row.after) << row.typed;
+    EXPECT_EQ(strLR, row.after) << row.typed;
+    EXPECT_EQ(w.lrChanges, row.changes) << row.typed;  // the typing, then at most one re-raise
+  }
+}
+
+struct Inputs {
+  const char* lr;
+  const char* ref;
+  const char* actual;
+};
+
+void Calculate(FakeWindow& window, const Inputs& in) {
+  strLR = in.lr;
+  strRef = in.ref;
+  strActual = in.actual;
+  eq::cmdCalculate_Click(window);
+}
+
+TEST_F(Equivalence, Results) {
+  const struct { Inputs in; const char* gal; const char* ml; } rows[] = {
+      {{"3", "10", "30"}, "5.196", "327.7906"},
+      {{"0.2", "30", "30"}, "0.2", "12.6167"},
+      {{"0.1", "45", "30"}, "0.082", "5.1507"},
+      {{"3", "10", "10"}, "3.0", "189.25"},
+      {{"3", "10", "50"}, "6.708", "423.1759"},
+      {{"3", "10", "0"}, "0.0", "0.0"},
+      {{"-3", "10", "30"}, "-5.196", "-327.7906"},
+      {{"3", "-10", "-30"}, "5.196", "327.7906"},
+      {{"0.2", "30", "45"}, "0.245", "15.4522"},
+      {{"3", "-10", "0"}, "0.0", "0.0"},          // -0 ratio: its root is zero
+      {{"3", "1e300", "1e-300"}, "0.0", "0.0"},   // underflow is not a failure
+      {{" 3 ", "1e1", "3.0E1"}, "5.196", "327.7906"},
+  };
+  for (const auto& row : rows) {
+    FakeWindow w;
+    Calculate(w, row.in);
+    EXPECT_EQ(w.Text(Box::txtELRgal), row.gal) << row.in.lr << " at " << row.in.ref << ", " << row.in.actual;
+    EXPECT_EQ(w.Text(Box::txtELRml), row.ml) << row.in.lr << " at " << row.in.ref << ", " << row.in.actual;
+  }
+}
+
+TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
+  const struct { Inputs in; FailureKind kind; } rows[] = {
+      {{"3", "10", ""}, FailureKind::TypeMismatch},
+      {{"abc", "abc", "abc"}, FailureKind::TypeMismatch},  // the equivalent pressure is read first
+      {{"3", "", "30"}, FailureKind::TypeMismatch},
+      {{"3", "10", "1e999"}, FailureKind::Overflow},
+      {{"3", "1e999", "30"}, FailureKind::Overflow},
+      {{"1e999", "10", "30"}, FailureKind::Overflow},
+      {{"3", "0", "30"}, FailureKind::DivisionByZero},
+      {{"abc", "0", "30"}, FailureKind::DivisionByZero},    // the division fails before the rate is read
+      {{"3", "0", "0"}, FailureKind::Overflow},             // 0 / 0
+      {{"3", "1e-300", "1e300"}, FailureKind::Overflow},    // ratio beyond the range
+      {{"3", "10", "-30"}, FailureKind::InvalidArgument},
+      {{"abc", "-10", "30"}, FailureKind::InvalidArgument}, // the root fails before the rate is read
+      {{"", "10", "30"}, FailureKind::TypeMismatch},
+      {{"abc", "10", "30"}, FailureKind::TypeMismatch},
+      {{"1e300", "1e-100", "1e100"}, FailureKind::Overflow},  // gal beyond the range
+      {{"1e305", "1", "1"}, FailureKind::Overflow},           // only gal x 3785 beyond it
+  };
+  for (const auto& row : rows) {
+    FakeWindow w;
+    w.texts[Box::txtELRgal] = "old gal";
+    w.texts[Box::txtELRml] = "old ml";
+    try {
+      Calculate(w, row.in);
+      ADD_FAILURE() << "no failure for " << row.in.lr << " at " << row.in.ref << ", " << row.in.actual;
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.kind(), row.kind) << row.in.lr << " at " << row.in.ref << ", " << row.in.actual;
+    }
+    EXPECT_EQ(w.Text(Box::txtELRgal), "old gal");
+    EXPECT_EQ(w.Text(Box::txtELRml), "old ml");
+    EXPECT_EQ(strLR + "|" + strRef + "|" + strActual,
+              std::string(row.in.lr) + "|" + row.in.ref + "|" + row.in.actual);
+  }
+}
+
+TEST_F(Equivalence, ReportsNameTheEntryAndItsValue) {
+  const struct { Inputs in; const char* message; } rows[] = {
+      {{"3", "10", "abc"}, "Type mismatch: the equivalent pressure \"abc\" is not a number."},
+      {{"3", "", "30"}, "Type mismatch: the reference pressure \"\" is not a number."},
+      {{"x", "10", "30"}, "Type mismatch: the leak rate \"x\" is not a number."},
+      {{"3", "1e999", "30"}, "Overflow: the reference pressure \"1e999\" is beyond the range of numbers."},
+      {{"3", "0", "30"},
+       "Division by zero: the equivalent pressure \"30\" divided by the reference pressure \"0\" has no value."},
+  };
+  for (const auto& row : rows) {
+    FakeWindow w;
+    try {
+      Calculate(w, row.in);
+      ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+      EXPECT_STREQ(failure.what(), row.message);
+    }
+  }
+}
+
+TEST_F(Equivalence, StaleFloatingPointFlagsDoNotFailACalculation) {
+  std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  Calculate(window, {"3", "10", "30"});
+  EXPECT_EQ(window.Text(Box::txtELRgal), "5.196");
+}
+
+TEST_F(Equivalence, SessionsFromTheUsersSide) {
+  eq::Form_Load(window);
+  eq::cmdCalculate_Click(window);  // right after start
+  EXPECT_EQ(window.Text(Box::txtELRgal) + " " + window.Text(Box::txtELRml), "5.196 327.7906");
+
+  eq::Option4_Click(window, 0);  // own pair chosen, nothing entered yet
+  EXPECT_THROW(eq::cmdCalculate_Click(window), Failure);
+  EXPECT_EQ(window.Text(Box::txtELRgal) + " " + window.Text(Box::txtELRml), "5.196 327.7906");
+
+  window.Type(Box::txtLR, "2");
+  eq::txtLR_LostFocus(window);
+  window.Type(Box::txtRef, "20");
+  eq::Option1_Click(window, 0);  // the boxes keep 2.0 and 20, the values are 3 and 10 again
+  EXPECT_EQ(window.Text(Box::txtLR) + " " + window.Text(Box::txtRef), "2.0 20");
+  eq::cmdCalculate_Click(window);
+  EXPECT_EQ(window.Text(Box::txtELRgal), "5.196");
+
+  window.Type(Box::txtActual, "");
+  try {
+    eq::cmdCalculate_Click(window);
+    ADD_FAILURE() << "no failure";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.kind(), FailureKind::TypeMismatch);
+    EXPECT_NE(std::string(failure.what()).find("equivalent pressure"), std::string::npos);
+  }
+}
+
+TEST(Quoted, ShortensLongTextsAtACharacterBoundary) {
+  EXPECT_EQ(Quoted("abc"), "\"abc\"");
+  const std::string longText = std::string(39, 'a') + "\xc3\xa9" + std::string(100, 'b');
+  EXPECT_EQ(Quoted(longText), "\"" + std::string(39, 'a') + "\xe2\x80\xa6\"");
+}
+
+}  // namespace
+}  // namespace varnock

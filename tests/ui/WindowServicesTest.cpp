@@ -1,0 +1,276 @@
+#include "WindowServices.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <stdexcept>
+
+#include "Failure.h"
+#include "NumberText.h"
+
+namespace varnock::ui {
+namespace {
+
+// A window kind of the tests' own: a text box, a button and a timer whose
+// handlers the test decides.
+template <int Kind>
+class TestForm : public Form {
+ public:
+  int loads = 0;
+  QLineEdit* box = nullptr;
+  QPushButton* button = nullptr;
+  QTimer* timer = nullptr;
+  std::function<void()> onClick, onChange, onTick;
+
+ protected:
+  std::unique_ptr<QWidget> Build() override {
+    auto window = std::make_unique<QWidget>();
+    box = new QLineEdit(QStringLiteral("stored"), window.get());
+    button = new QPushButton(QStringLiteral("Go"), window.get());
+    button->move(0, 40);
+    timer = new QTimer(window.get());
+    timer->setInterval(10);
+    Bind(button, &QPushButton::clicked, [this] { if (onClick) onClick(); });
+    Bind(box, &QLineEdit::textChanged, [this] { if (onChange) onChange(); });
+    Bind(timer, &QTimer::timeout, [this] { if (onTick) onTick(); });
+    return window;
+  }
+  void Form_Load() override { ++loads; }
+  void Unloaded() override { box = nullptr, button = nullptr, timer = nullptr; }
+};
+
+using FormA = TestForm<0>;
+using FormB = TestForm<1>;
+
+template <class F>
+void Reset(F& form) {
+  form.Unload();
+  form.loads = 0;
+  form.onClick = form.onChange = form.onTick = nullptr;
+}
+
+class WindowServices : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetMessagePresenter([this](const QString& text, MessageKind kind) {
+      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
+    });
+  }
+  void TearDown() override {
+    Reset(Instance<FormA>());
+    Reset(Instance<FormB>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetMessagePresenter(nullptr);
+  }
+  QStringList reports, messages;
+};
+
+TEST_F(WindowServices, OneInstancePerKindLoadedAndShownOnce) {
+  FormA& form = Instance<FormA>();
+  EXPECT_EQ(&form, &Instance<FormA>());
+  EXPECT_NE(static_cast<Form*>(&form), static_cast<Form*>(&Instance<FormB>()));
+  form.Load();
+  EXPECT_TRUE(form.IsLoaded());
+  EXPECT_FALSE(form.Window()->isVisible()) << "load leaves the window hidden";
+  form.Show();
+  QWidget* first = form.Window();
+  form.Show();
+  EXPECT_EQ(form.Window(), first);
+  EXPECT_EQ(form.loads, 1);
+  EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(WindowServices, UnloadDestroysAndALaterShowRebuildsFromTheDefinition) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  QPointer<QWidget> old = form.Window();
+  SetText(form.box, "typed");
+  form.Unload();
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_FALSE(AnyWindowLoaded());
+  EXPECT_FALSE(old->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(old.isNull());
+  form.Show();
+  EXPECT_EQ(form.box->text(), QStringLiteral("stored"));
+  EXPECT_EQ(form.loads, 2);
+}
+
+TEST_F(WindowServices, AHandlerUnloadingItsOwnWindowRunsToItsEnd) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  QPointer<QWidget> window = form.Window();
+  bool ranOn = false;
+  form.onClick = [&] {
+    form.Unload();
+    ranOn = true;
+  };
+  QTest::mouseClick(form.button, Qt::LeftButton);
+  EXPECT_TRUE(ranOn);
+  EXPECT_FALSE(form.IsLoaded());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST_F(WindowServices, ChangeEventOnEveryChangeButNotOnAWriteOfTheSameText) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  int changes = 0;
+  form.onChange = [&] { ++changes; };
+  SetText(form.box, "stored");
+  EXPECT_EQ(changes, 0);
+  SetText(form.box, "written");
+  EXPECT_EQ(changes, 1);
+  form.box->clear();
+  changes = 0;
+  QTest::keyClicks(form.box, "12.5");
+  EXPECT_EQ(changes, 4);
+  EXPECT_EQ(Text(form.box), "12.5");
+}
+
+TEST_F(WindowServices, AHandlerRewritingItsOwnBoxEndsAfterOneNestedChange) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  int changes = 0;
+  form.onChange = [&] {
+    ++changes;
+    SetText(form.box, FormatByPattern(Text(form.box), "##0.0###"));
+  };
+  SetText(form.box, "3");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(Text(form.box), "3.0");
+}
+
+TEST_F(WindowServices, AFailureIsReportedOnceAndTheProgramGoesOn) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  bool after = false;
+  form.onClick = [&] {
+    throw Failure(FailureKind::TypeMismatch, "Type mismatch: the equivalent pressure \"abc\" is not a number.");
+    after = true;
+  };
+  QTest::mouseClick(form.button, Qt::LeftButton);
+  EXPECT_FALSE(after);
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_EQ(reports[0], QStringLiteral("Type mismatch: the equivalent pressure \"abc\" is not a number."));
+  EXPECT_TRUE(form.IsLoaded());
+
+  form.onClick = [] { throw std::runtime_error("disk on fire"); };
+  QTest::mouseClick(form.button, Qt::LeftButton);
+  ASSERT_EQ(reports.size(), 2);
+  EXPECT_TRUE(reports[1].contains(QStringLiteral("disk on fire")));
+
+  form.onClick = [&] { after = true; };
+  QTest::mouseClick(form.button, Qt::LeftButton);
+  EXPECT_TRUE(after);
+  EXPECT_EQ(reports.size(), 2);
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(WindowServices, TheRealMessageBoxIsModalWithOkOnlyAndTheTitle) {
+  SetMessagePresenter(nullptr);
+  QString title, text;
+  int buttons = 0;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    buttons = static_cast<int>(box->buttons().size());
+    modal = box->isModal();
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowMessage("Please input a leak rate");
+  EXPECT_EQ(title, QStringLiteral("Varnock"));
+  EXPECT_EQ(text, QStringLiteral("Please input a leak rate"));
+  EXPECT_EQ(buttons, 1);
+  EXPECT_TRUE(modal);
+}
+
+// A start-up window that hands over to a second one from its timer, with no
+// window loaded in between: the process must not end there, only after the
+// second window goes.
+TEST_F(WindowServices, TheProcessEndsWhenNoWindowIsLeftAndTheHandlerReturned) {
+  FormA& splash = Instance<FormA>();
+  FormB& next = Instance<FormB>();
+  int ticks = 0;
+  bool nextShown = false;
+  splash.onTick = [&] {
+    ++ticks;
+    splash.Unload();
+    EXPECT_FALSE(AnyWindowLoaded());
+    next.Show();
+    nextShown = true;
+  };
+  next.onTick = [&] { next.Unload(); };
+  QTimer::singleShot(0, [&] { splash.timer->start(); });
+  QTimer::singleShot(100, [&] { if (next.IsLoaded()) next.timer->start(); });
+  bool timedOut = false;
+  QTimer safety;
+  safety.setSingleShot(true);
+  QObject::connect(&safety, &QTimer::timeout, [&] { timedOut = true, QCoreApplication::exit(1); });
+  safety.start(5000);
+  EXPECT_EQ(RunApplication(splash), 0);
+  EXPECT_FALSE(timedOut);
+  EXPECT_TRUE(nextShown);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_FALSE(AnyWindowLoaded());
+}
+
+TEST_F(WindowServices, TheCloseBoxUnloads) {
+  FormA& form = Instance<FormA>();
+  form.Show();
+  form.Window()->close();
+  EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(WindowServices, PrintingWithNoPrinterIsReported) {
+  qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+  FormA& form = Instance<FormA>();
+  form.Show();
+  form.onClick = [&] { PrintImage(form.Window()); };
+  QTest::mouseClick(form.button, Qt::LeftButton);
+  qunsetenv("CUPS_SERVER");
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].contains(QStringLiteral("No printer is available."))) << reports[0].toStdString();
+  EXPECT_TRUE(form.IsLoaded());
+}
+
+TEST_F(WindowServices, IdentityAndSelfSizingCaptions) {
+  EXPECT_EQ(AppTitle(), QStringLiteral("Varnock"));
+  EXPECT_EQ(AppMajor(), 2);
+  EXPECT_EQ(AppMinor(), 5);
+  EXPECT_EQ(AppRevision(), 2);
+  QLabel label;
+  SetCaption(&label, "Version");
+  const int narrow = label.width();
+  SetCaption(&label, "Version 2.5.2 with a longer caption");
+  EXPECT_GT(label.width(), narrow);
+  EXPECT_EQ(label.text(), QStringLiteral("Version 2.5.2 with a longer caption"));
+}
+
+// Qt sets the C locale from the environment; a decimal comma there must not
+// reach the number texts.
+TEST(NumberTextsUnderALocale, DecimalCommaLocaleStillGivesPoints) {
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the install step provides de_DE.UTF-8";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+  EXPECT_STREQ(probe, "2,5") << "the locale is in force";
+  EXPECT_EQ(TextToReal("2.5"), 2.5);
+  EXPECT_EQ(FormatByPattern(5.196152422706632, "##0.0##"), "5.196");
+  EXPECT_EQ(RealToText(0.2), "0.2");
+  EXPECT_THROW(TextToReal("2,5"), Failure);
+  std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace varnock::ui

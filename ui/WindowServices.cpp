@@ -1,0 +1,127 @@
+#include "WindowServices.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "AppIdentity.h"
+#include "Failure.h"
+
+namespace varnock::ui {
+namespace {
+
+int loadedWindows = 0;
+int runningHandlers = 0;
+MessagePresenter presenter;
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void PresentInBox(const QString& text, MessageKind kind) {
+  QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  AppTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void EndProcessIfNoWindow() {
+  if (loadedWindows == 0 && runningHandlers == 0) QCoreApplication::exit(0);
+}
+
+}  // namespace
+
+QString AppTitle() { return QString::fromUtf8(identity::kTitle); }
+std::int16_t AppMajor() { return identity::kMajor; }
+std::int16_t AppMinor() { return identity::kMinor; }
+std::int16_t AppRevision() { return identity::kRevision; }
+
+Form::~Form() { delete window_; }
+
+void Form::Load() {
+  if (IsLoaded()) return;
+  window_ = Build().release();
+  window_->installEventFilter(this);
+  ++loadedWindows;
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void Form::Unload() {
+  if (!IsLoaded()) return;
+  QWidget* window = std::exchange(window_, nullptr);
+  --loadedWindows;
+  Unloaded();
+  window->removeEventFilter(this);
+  for (QTimer* timer : window->findChildren<QTimer*>()) timer->stop();
+  window->hide();
+  // Deferred: the handler that unloads may be running inside a signal of
+  // one of this window's own controls.
+  window->deleteLater();
+  EndProcessIfNoWindow();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_ && event->type() == QEvent::Close) {
+    // The close box unloads the window, as "Exit" does.
+    event->accept();
+    RunHandler([this] { Unload(); });
+    return true;
+  }
+  return false;
+}
+
+bool AnyWindowLoaded() { return loadedWindows > 0; }
+
+void RunHandler(const std::function<void()>& handler) {
+  ++runningHandlers;
+  try {
+    handler();
+  } catch (const Failure& failure) {
+    ShowMessage(failure.what(), MessageKind::FailureReport);
+  } catch (const std::exception& error) {
+    ShowMessage(std::string("Unexpected error: ") + error.what(), MessageKind::FailureReport);
+  } catch (...) {
+    ShowMessage("Unexpected error of unknown kind.", MessageKind::FailureReport);
+  }
+  --runningHandlers;
+  EndProcessIfNoWindow();
+}
+
+int RunApplication(Form& startup) {
+  QApplication::setQuitOnLastWindowClosed(false);  // the process ends by our own rule
+  RunHandler([&startup] { startup.Show(); });
+  if (!AnyWindowLoaded()) return 0;
+  return QApplication::exec();
+}
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+void SetText(QLineEdit* box, std::string_view text) { box->setText(FromUtf8(text)); }
+
+void SetCaption(QLabel* label, std::string_view text) {
+  label->setText(FromUtf8(text));
+  label->adjustSize();
+}
+
+void ShowMessage(std::string_view text, MessageKind kind) {
+  const QString message = FromUtf8(text);
+  if (presenter) {
+    presenter(message, kind);
+  } else {
+    PresentInBox(message, kind);
+  }
+}
+
+void SetMessagePresenter(MessagePresenter replacement) { presenter = std::move(replacement); }
+
+}  // namespace varnock::ui
