@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config locales
-  qt6-base-dev qt6-qpa-plugins libgl-dev libcups2-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libcups2-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick

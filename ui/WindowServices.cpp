@@ -8,7 +8,9 @@
 #include <QTimer>
 
 #include "AppIdentity.h"
+#include "Controls.h"
 #include "Failure.h"
+#include "NumberText.h"
 
 namespace varnock::ui {
 namespace {
@@ -38,6 +40,11 @@ QString AppTitle() { return QString::fromUtf8(identity::kTitle); }
 std::int16_t AppMajor() { return identity::kMajor; }
 std::int16_t AppMinor() { return identity::kMinor; }
 std::int16_t AppRevision() { return identity::kRevision; }
+
+std::string VersionText() {
+  return "Version " + IntegerToText(AppMajor()) + "." + IntegerToText(AppMinor()) + "." +
+         IntegerToText(AppRevision());
+}
 
 Form::~Form() { delete window_; }
 
@@ -110,7 +117,7 @@ void SetText(QLineEdit* box, std::string_view text) { box->setText(FromUtf8(text
 
 void SetCaption(QLabel* label, std::string_view text) {
   label->setText(FromUtf8(text));
-  label->adjustSize();
+  FitToText(label);
 }
 
 void ShowMessage(std::string_view text, MessageKind kind) {

@@ -23,6 +23,8 @@ QString AppTitle();
 std::int16_t AppMajor();
 std::int16_t AppMinor();
 std::int16_t AppRevision();
+// "Version 2.5.2", as the splash and About windows show it.
+std::string VersionText();
 
 // One window kind. The instance lives for the whole process; its window
 // exists only while loaded, and each load rebuilds it from its definition.
@@ -81,7 +83,7 @@ int RunApplication(Form& startup);
 // change, typed or written, and not on a write of the text already there.
 std::string Text(const QLineEdit* box);
 void SetText(QLineEdit* box, std::string_view text);
-// Labels that size themselves to their text.
+// A label's caption; a self-sizing label fits itself to it.
 void SetCaption(QLabel* label, std::string_view text);
 
 // The modal message box, OK only, captioned with the application title.

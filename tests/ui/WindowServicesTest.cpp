@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "Controls.h"
 #include "Failure.h"
 #include "NumberText.h"
 
@@ -251,6 +252,7 @@ TEST_F(WindowServices, IdentityAndSelfSizingCaptions) {
   EXPECT_EQ(AppMinor(), 5);
   EXPECT_EQ(AppRevision(), 2);
   QLabel label;
+  AutoSize(&label);
   SetCaption(&label, "Version");
   const int narrow = label.width();
   SetCaption(&label, "Version 2.5.2 with a longer caption");

@@ -1,0 +1,113 @@
+#include "Controls.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <vector>
+
+#include "WindowServices.h"
+
+namespace varnock::ui {
+namespace {
+
+constexpr const char* kTabIndex = "tabIndex";
+constexpr const char* kAutoSize = "autoSize";
+
+class Logo : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    renderer_.render(&painter, QRectF(rect()));
+  }
+
+ private:
+  QSvgRenderer renderer_{QStringLiteral(":/art/logo.svg")};
+};
+
+}  // namespace
+
+void Place(QWidget* control, Twips at) {
+  control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height));
+}
+
+void SetTabIndex(QWidget* control, int index) { control->setProperty(kTabIndex, index); }
+
+void ApplyTabOrder(QWidget* window) {
+  std::vector<QWidget*> chain;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    if (control->property(kTabIndex).isValid() && control->focusPolicy() != Qt::NoFocus) chain.push_back(control);
+  }
+  std::stable_sort(chain.begin(), chain.end(), [](const QWidget* a, const QWidget* b) {
+    return a->property(kTabIndex).toInt() < b->property(kTabIndex).toInt();
+  });
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void AutoSize(QLabel* label) {
+  label->setProperty(kAutoSize, true);
+  FitToText(label);
+}
+
+void FitToText(QLabel* label) {
+  if (!label->property(kAutoSize).toBool()) return;
+  const QRect before = label->geometry();
+  label->adjustSize();
+  // A right-aligned label grows to the left, keeping its text where it ends.
+  if (label->alignment() & Qt::AlignRight) label->move(before.right() + 1 - label->width(), before.top());
+}
+
+void PaintWhite(QLabel* label) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
+}
+
+QFont DialogFont() { return Arial(8, false); }
+
+QFont Arial(double points, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QIcon AppIcon() {
+  // Rendered here rather than through an icon plug-in that may be missing.
+  QSvgRenderer renderer(QStringLiteral(":/art/icon.svg"));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+QWidget* MakeLogo(QWidget* parent, const char* name, Twips at) { return Make<Logo>(parent, name, at); }
+
+void CentreOnScreen(QWidget* window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame(QPoint(), window->size());
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
+}
+
+void CentreOn(QWidget* window, const QWidget* owner) {
+  QRect frame(QPoint(), window->size());
+  frame.moveCenter(owner->frameGeometry().center());
+  window->move(frame.topLeft());
+}
+
+}  // namespace varnock::ui

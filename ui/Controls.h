@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+class QLabel;
+
+// Building windows from their stored definitions: positions and sizes in
+// twips, tab indexes, fonts, and the program's pictures.
+namespace varnock::ui {
+
+// Left, top, width, height in twips, relative to the container.
+struct Twips {
+  int left, top, width, height;
+};
+
+void Place(QWidget* control, Twips at);
+
+// Makes a control inside `parent` with its name and place.
+template <class Control, class... Args>
+Control* Make(QWidget* parent, const char* name, Twips at, Args&&... args) {
+  auto* control = new Control(std::forward<Args>(args)..., parent);
+  control->setObjectName(QString::fromUtf8(name));
+  Place(control, at);
+  return control;
+}
+
+// Keyboard order: controls given a tab index are chained lowest first.
+void SetTabIndex(QWidget* control, int index);
+void ApplyTabOrder(QWidget* window);
+
+// Makes a label size itself to its text, now and on every caption write.
+void AutoSize(QLabel* label);
+void FitToText(QLabel* label);
+// Labels with a white background (and black text, readable in any palette).
+void PaintWhite(QLabel* label);
+
+// The default dialog font, and Arial at a size for the windows that ask for it.
+QFont DialogFont();
+QFont Arial(double points, bool bold);
+
+QIcon AppIcon();
+// The logo, stretched to the control, drawn from its vector source so that it
+// stays sharp at any scale.
+QWidget* MakeLogo(QWidget* parent, const char* name, Twips at);
+
+// Windows centred on the screen or on another window.
+void CentreOnScreen(QWidget* window);
+void CentreOn(QWidget* window, const QWidget* owner);
+
+}  // namespace varnock::ui

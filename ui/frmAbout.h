@@ -1,0 +1,24 @@
+#pragma once
+
+#include "WindowServices.h"
+
+class QLabel;
+class QPushButton;
+
+namespace varnock::ui {
+
+// Names the product, its version and its developer; modeless.
+class frmAbout : public Form {
+ protected:
+  std::unique_ptr<QWidget> Build() override;
+  void Form_Load() override;
+  void Unloaded() override;
+
+ private:
+  void cmdOK_Click();
+
+  QLabel* lblTitle_ = nullptr;
+  QLabel* lblVersion_ = nullptr;
+};
+
+}  // namespace varnock::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "WindowServices.h"
+
+class QLabel;
+
+namespace varnock::ui {
+
+// The start-up window: product name and version for three seconds, then the
+// calculator window takes its place.
+class frmSplash : public Form {
+ protected:
+  std::unique_ptr<QWidget> Build() override;
+  void Form_Load() override;
+  void Unloaded() override;
+
+ private:
+  void Timer1_Timer();
+
+  QLabel* lblVersion_ = nullptr;
+  QLabel* lblProductName_ = nullptr;
+};
+
+}  // namespace varnock::ui
