@@ -47,6 +47,13 @@ void ApplyTabOrder(QWidget* window) {
     return a->property(kTabIndex).toInt() < b->property(kTabIndex).toInt();
   });
   for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  // The focus starts on the lowest tab index that can take it.
+  for (QWidget* control : chain) {
+    if (control->isEnabled()) {
+      control->setFocus();
+      break;
+    }
+  }
 }
 
 void AutoSize(QLabel* label) {
@@ -70,7 +77,8 @@ void PaintWhite(QLabel* label) {
   label->setAutoFillBackground(true);
 }
 
-QFont DialogFont() { return Arial(8, false); }
+// 7.5 pt: the largest size at which every stored caption fits its control.
+QFont DialogFont() { return Arial(7.5, false); }
 
 QFont Arial(double points, bool bold) {
   QFont font(QStringLiteral("Arial"));

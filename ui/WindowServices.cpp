@@ -58,9 +58,11 @@ void Form::Load() {
 
 void Form::Show() {
   Load();
-  window_->show();
-  window_->raise();
-  window_->activateWindow();
+  QWidget* window = window_;
+  window->show();
+  if (window_ != window) return;  // showing let events in, and one of them unloaded it
+  window->raise();
+  window->activateWindow();
 }
 
 void Form::Unload() {

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "Controls.h"
+#include "QtPrinting.h"
 #include "Failure.h"
 #include "NumberText.h"
 

@@ -1,0 +1,439 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "Controls.h"
+#include "QtPrinting.h"
+#include "Module1.h"
+#include "NumberText.h"
+#include "WindowServices.h"
+#include "frmAbout.h"
+#include "frmPipeline.h"
+#include "frmSplash.h"
+
+namespace varnock::ui {
+namespace {
+
+template <class T = QWidget>
+T* Find(QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromUtf8(name));
+  EXPECT_NE(control, nullptr) << name;
+  return control;
+}
+
+QAction* Entry(QWidget* window, const char* name) {
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->objectName() == QString::fromUtf8(name)) return action;
+  }
+  ADD_FAILURE() << "no menu entry " << name;
+  return nullptr;
+}
+
+// Drives the real windows on the offscreen platform; message boxes are
+// recorded instead of waiting for a user.
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetMessagePresenter([this](const QString& text, MessageKind kind) {
+      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
+    });
+  }
+  void TearDown() override {
+    Instance<frmAbout>().Unload();
+    Instance<frmPipeline>().Unload();
+    Instance<frmSplash>().Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetMessagePresenter(nullptr);
+  }
+
+  QWidget* ShowCalculator() {
+    Instance<frmPipeline>().Show();
+    QWidget* window = Instance<frmPipeline>().Window();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+  }
+  QLineEdit* Box(const char* name) { return Find<QLineEdit>(Instance<frmPipeline>().Window(), name); }
+  void Click(const char* name) {
+    QTest::mouseClick(Find<QAbstractButton>(Instance<frmPipeline>().Window(), name), Qt::LeftButton);
+  }
+  // Types into a box as a user does: click into it, then key by key.
+  void TypeInto(const char* name, const char* keys) {
+    QLineEdit* box = Box(name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::fromUtf8(keys));
+  }
+  QString Results() { return Box("txtELRgal")->text() + " " + Box("txtELRml")->text(); }
+
+  QStringList reports, messages;
+};
+
+TEST_F(Windows, ANewlyShownCalculatorWindow) {
+  QWidget* window = ShowCalculator();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Holvane Varnock"));
+  EXPECT_TRUE(Find<QRadioButton>(window, "Option1")->isChecked());
+  EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30"));
+  EXPECT_EQ(QApplication::focusWidget(), Box("txtActual"));
+  for (const char* name : {"txtLR", "txtRef", "txtELRgal", "txtELRml"}) {
+    EXPECT_TRUE(Box(name)->text().isEmpty()) << name;
+    EXPECT_FALSE(Box(name)->isEnabled()) << name;
+  }
+  Click("cmdCalculate");
+  EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
+}
+
+TEST_F(Windows, TheCalculatorWindowIsFixedWithoutMinimiseOrMaximise) {
+  QWidget* window = ShowCalculator();
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  const Qt::WindowFlags flags = window->windowFlags();
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(Find(window, "client")->size(), QSize(280, 376));
+}
+
+// Positions and sizes in pixels at 96 DPI, each twips value divided by 15.
+TEST_F(Windows, ControlsSitWhereTheDefinitionPutsThem) {
+  QWidget* window = ShowCalculator();
+  const struct { const char* name; QRect at; } rows[] = {
+      {"Frame2", {8, 8, 265, 137}},       {"Option1", {16, 24, 121, 25}},  {"Option2", {16, 48, 113, 25}},
+      {"Option3", {16, 72, 121, 25}},     {"Option4", {16, 96, 17, 33}},   {"txtLR", {32, 104, 57, 19}},
+      {"txtRef", {144, 104, 57, 19}},     {"Frame1", {8, 152, 265, 113}},  {"txtActual", {144, 32, 57, 19}},
+      {"cmdCalculate", {64, 64, 145, 33}}, {"Frame3", {8, 272, 265, 97}},  {"txtELRgal", {128, 24, 57, 19}},
+      {"txtELRml", {128, 56, 57, 19}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Find(window, row.name)->geometry(), row.at) << row.name;
+  // Self-sizing labels keep their top left, right-aligned ones their right edge.
+  EXPECT_EQ(Find(window, "Label5")->pos(), QPoint(96, 104));
+  EXPECT_EQ(Find(window, "Label2")->geometry().right() + 1, 137);
+  EXPECT_EQ(Find(window, "Label3")->geometry().right() + 1, 122);
+}
+
+TEST_F(Windows, EveryTextIsFullyVisible) {
+  EXPECT_EQ(QFontInfo(DialogFont()).family(), QStringLiteral("Liberation Sans"))
+      << "Arial's metric-compatible stand-in (fonts-liberation2)";
+  ShowCalculator();
+  Instance<frmAbout>().Show();
+  Instance<frmSplash>().Show();
+  for (Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
+                     static_cast<Form*>(&Instance<frmSplash>())}) {
+    for (QWidget* control : form->Window()->findChildren<QWidget*>()) {
+      const auto name = control->objectName().toStdString();
+      if (qobject_cast<QLabel*>(control) != nullptr && !static_cast<QLabel*>(control)->wordWrap()) {
+        EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+        EXPECT_LE(control->sizeHint().height(), control->height() + 1) << name;
+      }
+      if (qobject_cast<QAbstractButton*>(control) != nullptr) {
+        EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+      }
+      if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()) + 16, frame->width()) << name;
+      }
+    }
+  }
+  QLineEdit* result = Box("txtELRml");
+  EXPECT_LE(result->fontMetrics().horizontalAdvance(QStringLiteral("-327.7906")) + 8, result->width());
+}
+
+TEST_F(Windows, EnterAndEscDoNothingInTheCalculatorWindow) {
+  QWidget* window = ShowCalculator();
+  QTest::keyClick(Box("txtActual"), Qt::Key_Return);
+  QTest::keyClick(Box("txtActual"), Qt::Key_Escape);
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_EQ(Results(), QStringLiteral(" "));
+  EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Windows, UnavailableMenuEntriesCannotBeChosen) {
+  QWidget* window = ShowCalculator();
+  for (const char* name : {"mnuWeblinks", "mnuReadme", "mnuEPA"}) EXPECT_FALSE(Entry(window, name)->isEnabled()) << name;
+  for (const char* name : {"mnuFile", "mnuPrint", "mnuExit", "mnuHelp", "mnuAbout"}) {
+    EXPECT_TRUE(Entry(window, name)->isEnabled()) << name;
+  }
+  QTest::keyClick(window, Qt::Key_W, Qt::AltModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Alt+W opened the Weblinks menu";
+  auto* help = Find<QMenu>(window, "mnuHelp");
+  QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 1000));
+  QTest::keyClick(help, Qt::Key_R);  // Readme
+  QTest::keyClick(help, Qt::Key_E);  // EPA Background Information
+  QTest::keyClick(help, Qt::Key_Escape);
+  EXPECT_TRUE(reports.isEmpty());
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_FALSE(Instance<frmAbout>().IsLoaded());
+  // The About entry is reached with its access key.
+  QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 1000));
+  QTest::keyClick(help, Qt::Key_A);
+  EXPECT_TRUE(QTest::qWaitFor([] { return Instance<frmAbout>().IsLoaded(); }, 1000));
+}
+
+TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
+  QWidget* window = ShowCalculator();
+  Entry(window, "mnuAbout")->trigger();
+  QWidget* about = Instance<frmAbout>().Window();
+  ASSERT_NE(about, nullptr);
+  Entry(window, "mnuAbout")->trigger();
+  EXPECT_EQ(Instance<frmAbout>().Window(), about);
+  int abouts = 0;
+  for (QWidget* top : QApplication::topLevelWidgets()) abouts += top->objectName() == "frmAbout" && top->isVisible();
+  EXPECT_EQ(abouts, 1);
+  EXPECT_FALSE(about->isModal());
+  EXPECT_EQ(about->windowTitle(), QStringLiteral("About Varnock"));
+  EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), QStringLiteral("Varnock"));
+  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  Click("cmdCalculate");
+  EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
+}
+
+TEST_F(Windows, AboutClosesByOkEnterEscAndTheCloseBoxAndComesBackFresh) {
+  ShowCalculator();
+  const std::function<void(QWidget*)> ways[] = {
+      [](QWidget* about) { QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
+      [](QWidget* about) { QTest::keyClick(about, Qt::Key_Return); },
+      [](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); },
+      [](QWidget* about) { about->close(); },
+  };
+  for (const auto& close : ways) {
+    Entry(Instance<frmPipeline>().Window(), "mnuAbout")->trigger();
+    QWidget* about = Instance<frmAbout>().Window();
+    ASSERT_NE(about, nullptr);
+    Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("stale"));
+    QApplication::setActiveWindow(about);
+    close(about);
+    EXPECT_FALSE(Instance<frmAbout>().IsLoaded());
+    EXPECT_FALSE(about->isVisible());
+  }
+  Entry(Instance<frmPipeline>().Window(), "mnuAbout")->trigger();
+  EXPECT_EQ(Find<QLabel>(Instance<frmAbout>().Window(), "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+}
+
+TEST_F(Windows, ExitWithAboutOpenEndsTheProcessOnlyWhenAboutCloses) {
+  bool aboutStayed = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* window = Instance<frmPipeline>().Window();
+    Entry(window, "mnuAbout")->trigger();
+    Entry(window, "mnuExit")->trigger();
+    aboutStayed = !Instance<frmPipeline>().IsLoaded() && Instance<frmAbout>().IsLoaded();
+    QTimer::singleShot(50, [] {
+      QTest::mouseClick(Instance<frmAbout>().Window()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+  });
+  bool timedOut = false;
+  QTimer::singleShot(5000, [&] { timedOut = true, QCoreApplication::exit(1); });
+  EXPECT_EQ(RunApplication(Instance<frmPipeline>()), 0);
+  EXPECT_TRUE(aboutStayed);
+  EXPECT_FALSE(timedOut);
+}
+
+TEST_F(Windows, ResultBoxesRefuseFocusAndEdits) {
+  QWidget* window = ShowCalculator();
+  Click("cmdCalculate");
+  for (const char* name : {"txtELRgal", "txtELRml"}) {
+    QLineEdit* box = Box(name);
+    box->setFocus();
+    EXPECT_FALSE(box->hasFocus()) << name;
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, "99");
+    EXPECT_FALSE(box->hasFocus()) << name;
+  }
+  EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
+  Box("txtActual")->setFocus();
+  for (int i = 0; i < 12; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), Box("txtELRgal"));
+    EXPECT_NE(QApplication::focusWidget(), Box("txtELRml"));
+  }
+  (void)window;
+}
+
+TEST_F(Windows, TabGoesByTabIndexWithTheOptionGroupAsOneStop) {
+  QWidget* window = ShowCalculator();
+  auto order = [&] {
+    QStringList names;
+    Box("txtActual")->setFocus();
+    for (int i = 0; i < 6; ++i) {
+      names << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names.join(' ');
+  };
+  EXPECT_EQ(order(), QStringLiteral("txtActual cmdCalculate Option1 txtActual cmdCalculate Option1"));
+  Click("Option4");
+  Click("Option2");
+  EXPECT_EQ(order(), QStringLiteral("txtActual cmdCalculate txtLR txtRef Option2 txtActual"));
+  (void)window;
+}
+
+TEST_F(Windows, OwnPairAsksThenFocusesTheLeakRateBox) {
+  ShowCalculator();
+  Click("Option4");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0], QStringLiteral("Please input a leak rate and reference pressure into the text box"));
+  EXPECT_TRUE(Box("txtLR")->isEnabled());
+  EXPECT_TRUE(Box("txtRef")->isEnabled());
+  EXPECT_EQ(QApplication::focusWidget(), Box("txtLR"));
+  EXPECT_TRUE(Find<QRadioButton>(Instance<frmPipeline>().Window(), "Option4")->isChecked());
+  Click("cmdCalculate");  // nothing entered: the reference pressure is empty
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].startsWith(QStringLiteral("Type mismatch: the reference pressure")));
+  EXPECT_EQ(Results(), QStringLiteral(" "));
+  EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+}
+
+TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
+  ShowCalculator();
+  Click("Option4");
+  const struct { const char* keys; const char* whileTyping; const char* afterLeaving; } rows[] = {
+      {"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},       {"12", "12", "12.0"},
+      {"1.005", "1.005", "1.005"}, {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
+      {"-3", "-3", "-3.0"},        {"-", "-", "-"},             {"abc", "abc", "abc"},
+  };
+  for (const auto& row : rows) {
+    TypeInto("txtLR", row.keys);
+    EXPECT_EQ(Box("txtLR")->text(), QString::fromUtf8(row.whileTyping)) << row.keys;
+    EXPECT_EQ(Module1::strLR, row.whileTyping) << row.keys;
+    Box("txtRef")->setFocus();
+    EXPECT_EQ(Box("txtLR")->text(), QString::fromUtf8(row.afterLeaving)) << row.keys;
+    EXPECT_EQ(Module1::strLR, row.afterLeaving) << row.keys;
+  }
+  TypeInto("txtLR", "2.5");
+  QTest::keyClick(Box("txtLR"), Qt::Key_Backspace);
+  EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("2."));
+  QTest::keyClick(Box("txtLR"), Qt::Key_Return);  // Enter also finishes the entry
+  EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("2.0"));
+  TypeInto("txtRef", "15");
+  Box("txtActual")->setFocus();
+  EXPECT_EQ(Box("txtRef")->text(), QStringLiteral("15"));
+  EXPECT_TRUE(reports.isEmpty());
+}
+
+TEST_F(Windows, CalculateUsesTheReformattedLeakRate) {
+  ShowCalculator();
+  Click("Option4");
+  TypeInto("txtRef", "10");
+  TypeInto("txtLR", "0.123456");
+  Click("cmdCalculate");
+  const double root = std::sqrt(3.0);
+  EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("0.1235"));
+  EXPECT_EQ(Box("txtELRml")->text().toStdString(), FormatByPattern(0.1235 * root * 3785 / 60, "###0.0###"));
+  EXPECT_NE(Box("txtELRml")->text().toStdString(), FormatByPattern(0.123456 * root * 3785 / 60, "###0.0###"));
+}
+
+TEST_F(Windows, SessionsThroughTheRealWindow) {
+  ShowCalculator();
+  Click("Option2");
+  TypeInto("txtActual", "45");
+  Click("cmdCalculate");
+  EXPECT_EQ(Results(), QStringLiteral("0.245 15.4522"));
+
+  Click("Option4");
+  TypeInto("txtLR", "2");
+  TypeInto("txtRef", "20");
+  Click("Option1");  // the boxes keep 2.0 and 20, the calculation uses 3 at 10
+  TypeInto("txtActual", "30");
+  Click("cmdCalculate");
+  EXPECT_EQ(Box("txtLR")->text() + " " + Box("txtRef")->text(), QStringLiteral("2.0 20"));
+  EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
+
+  TypeInto("txtActual", "-30");
+  Click("cmdCalculate");
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].startsWith(QStringLiteral("Invalid argument")));
+  EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
+  Box("txtActual")->clear();
+  Click("cmdCalculate");
+  ASSERT_EQ(reports.size(), 2);
+  EXPECT_EQ(reports[1], QStringLiteral("Type mismatch: the equivalent pressure \"\" is not a number."));
+}
+
+TEST_F(Windows, EntriesAndButtonsAnnounceThemselves) {
+  QWidget* window = ShowCalculator();
+  const struct { const char* name; const char* spoken; } rows[] = {
+      {"txtActual", "Equivalent pressure (psi)"},    {"txtLR", "Leak rate (gal/h)"},
+      {"txtRef", "Reference pressure (psi)"},        {"txtELRgal", "Equivalent leak rate (gal/h)"},
+      {"txtELRml", "Equivalent leak rate (ml/min)"}, {"Option4", "Your own leak rate and reference pressure"},
+      {"Option1", "3.0 gal/hr at 10 psi"},           {"cmdCalculate", "Calculate Equivalent Rates"},
+  };
+  for (const auto& row : rows) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(Find(window, row.name));
+    ASSERT_NE(spoken, nullptr) << row.name;
+    EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(row.spoken)) << row.name;
+  }
+}
+
+TEST_F(Windows, PrintWithNoPrinterIsReportedAndTheProgramGoesOn) {
+  qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+  QWidget* window = ShowCalculator();
+  Entry(window, "mnuPrint")->trigger();
+  qunsetenv("CUPS_SERVER");
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].contains(QStringLiteral("No printer is available.")));
+  EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+}
+
+TEST_F(Windows, TheSplashWindow) {
+  Instance<frmSplash>().Show();
+  QWidget* splash = Instance<frmSplash>().Window();
+  EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ((splash->windowFlags() & Qt::WindowType_Mask), Qt::SplashScreen);  // no taskbar entry
+  EXPECT_EQ(splash->size(), QSize(373, 227));
+  EXPECT_EQ(Find<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  EXPECT_EQ(Find<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Varnock"));
+  EXPECT_EQ(Find<QTimer>(splash, "Timer1")->interval(), 3000);
+  EXPECT_TRUE(Find<QTimer>(splash, "Timer1")->isActive());
+  EXPECT_FALSE(Instance<frmPipeline>().IsLoaded());
+}
+
+// The whole start: the splash window's single tick gives way to the
+// calculator window, which loads after the splash window is gone.
+TEST_F(Windows, TheSplashTickFiresOnceAndHandsOverToTheCalculator) {
+  int splashLoadedWhenCalculatorShown = -1;
+  int calculatorsShown = 0;
+  QTimer::singleShot(0, [&] { Instance<frmSplash>().Window()->findChild<QTimer*>("Timer1")->setInterval(20); });
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (Instance<frmPipeline>().IsLoaded() && calculatorsShown == 0) {
+      ++calculatorsShown;
+      splashLoadedWhenCalculatorShown = Instance<frmSplash>().IsLoaded();
+      EXPECT_TRUE(Instance<frmPipeline>().Window()->isVisible());
+      QTimer::singleShot(200, [] {
+        EXPECT_FALSE(Instance<frmSplash>().IsLoaded()) << "the splash window came back";
+        Entry(Instance<frmPipeline>().Window(), "mnuExit")->trigger();
+      });
+    }
+  });
+  watch.start(5);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(RunApplication(Instance<frmSplash>()), 0);
+  EXPECT_EQ(splashLoadedWhenCalculatorShown, 0);
+  EXPECT_EQ(calculatorsShown, 1);
+}
+
+TEST_F(Windows, ClosingTheSplashEarlyEndsTheProcessWithoutTheCalculator) {
+  QTimer::singleShot(10, [] { Instance<frmSplash>().Window()->close(); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(RunApplication(Instance<frmSplash>()), 0);
+  EXPECT_FALSE(Instance<frmPipeline>().IsLoaded());
+}
+
+}  // namespace
+}  // namespace varnock::ui
