@@ -69,14 +69,6 @@ void FitToText(QLabel* label) {
   if (label->alignment() & Qt::AlignRight) label->move(before.right() + 1 - label->width(), before.top());
 }
 
-void PaintWhite(QLabel* label) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  label->setAutoFillBackground(true);
-}
-
 // 7.5 pt: the largest size at which every stored caption fits its control.
 QFont DialogFont() { return Arial(7.5, false); }
 

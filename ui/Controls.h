@@ -35,8 +35,6 @@ void ApplyTabOrder(QWidget* window);
 // Makes a label size itself to its text, now and on every caption write.
 void AutoSize(QLabel* label);
 void FitToText(QLabel* label);
-// Labels with a white background (and black text, readable in any palette).
-void PaintWhite(QLabel* label);
 
 // The default dialog font, and Arial at a size for the windows that ask for it.
 QFont DialogFont();

@@ -42,11 +42,11 @@ std::unique_ptr<QWidget> frmSplash::Build() {
   AutoSize(lblVersion_);
   MakeLogo(frame1, "imgLogo", {240, 240, 2775, 1665});
   Label(frame1, "Label1", {3120, 240, 855, 255}, "For", Arial(9.75, true), 1);
-  PaintWhite(Label(w, "Label2", {120, 3120, 3375, 255}, "Developed by Kestrane, Inc.", DialogFont(), 6));
+  Label(w, "Label2", {120, 3120, 3375, 255}, "Developed by Kestrane, Inc.", DialogFont(), 6);
   auto* line1 = Make<QFrame>(w, "Line1", {120, 3000, 5160 - 120, 15});
   line1->setFrameShape(QFrame::HLine);
   line1->setFrameShadow(QFrame::Plain);
-  PaintWhite(Label(w, "lblCopyright", {120, 2640, 3375, 255}, "Copyright \u00a9 Holvane, Inc.", DialogFont(), 5));
+  Label(w, "lblCopyright", {120, 2640, 3375, 255}, "Copyright \u00a9 Holvane, Inc.", DialogFont(), 5);
   lblProductName_ = Label(w, "lblProductName", {120, 120, 4785, 330}, "Holvane Varnock", Arial(14.25, true), 4);
   AutoSize(lblProductName_);
   CentreOnScreen(w);

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The real program under an X server: splash first, the calculator about 3 s
+# later, a calculation with the mouse and keyboard, then File > Exit.
+# usage: end_to_end.sh path/to/tovel   (run under xvfb-run)
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/drive.sh"
+tovel=$1
+scratch=$(mktemp -d)
+trap 'kill $pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$tovel" & pid=$!
+splash=$(wait_window 10 --pid $pid) || fail "no window appeared"
+[ -z "$(xdotool search --onlyvisible --name '^Holvane Varnock$' 2>/dev/null || true)" ] || fail "the calculator came before the splash"
+splashShown=$(date +%s.%N)
+
+calculator=$(wait_window 10 --name '^Holvane Varnock$') || fail "the calculator window never came"
+elapsed=$(awk -v a="$splashShown" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
+echo "calculator window after ${elapsed}s"
+awk -v e="$elapsed" 'BEGIN { exit !(e > 2.5 && e < 5) }' || fail "the splash lasted ${elapsed}s"
+xdotool search --onlyvisible --pid $pid | grep -qx "$splash" && fail "the splash window is still shown"
+
+geometry "$calculator"
+menu=$((HEIGHT - 376))
+results="${RESULT_GAL%%+*}+$((X + $(echo "$RESULT_GAL" | cut -d+ -f2)))+$((Y + menu + $(echo "$RESULT_GAL" | cut -d+ -f3)))"
+import -window root -crop "$results" "$scratch/before.png"
+choose_option2_type_45_calculate "$calculator"
+import -window root -crop "$results" "$scratch/after.png"
+changed=$(compare -metric AE "$scratch/before.png" "$scratch/after.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 20 ] 2>/dev/null || fail "the result box did not change ($changed pixels)"
+kill -0 $pid || fail "the program died"
+
+xdotool windowfocus --sync "$calculator"
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.05; done
+kill -0 $pid 2>/dev/null && fail "File > Exit did not end the program"
+status=0
+wait $pid || status=$?
+[ $status -eq 0 ] || fail "exit status $status"
+echo "end to end: passed"
