@@ -55,8 +55,8 @@ case "${1:-}" in
     build build -DVARNOCK_WERROR=ON
     ctest --test-dir build --output-on-failure
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVARNOCK_SANITIZE=ON -DVARNOCK_WERROR=ON
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --test-dir build-sanitize --output-on-failure
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build-sanitize --output-on-failure
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>

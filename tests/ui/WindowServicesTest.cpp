@@ -13,7 +13,7 @@
 #include <stdexcept>
 
 #include "Controls.h"
-#include "QtPrinting.h"
+#include "WindowTestSupport.h"
 #include "Failure.h"
 #include "NumberText.h"
 

@@ -18,7 +18,7 @@
 #include <cmath>
 
 #include "Controls.h"
-#include "QtPrinting.h"
+#include "WindowTestSupport.h"
 #include "Module1.h"
 #include "NumberText.h"
 #include "WindowServices.h"
@@ -28,21 +28,6 @@
 
 namespace varnock::ui {
 namespace {
-
-template <class T = QWidget>
-T* Find(QWidget* window, const char* name) {
-  T* control = window->findChild<T*>(QString::fromUtf8(name));
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
-
-QAction* Entry(QWidget* window, const char* name) {
-  for (QAction* action : window->findChildren<QAction*>()) {
-    if (action->objectName() == QString::fromUtf8(name)) return action;
-  }
-  ADD_FAILURE() << "no menu entry " << name;
-  return nullptr;
-}
 
 // Drives the real windows on the offscreen platform; message boxes are
 // recorded instead of waiting for a user.

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "WindowServices.h"
+#include "WindowTestSupport.h"
+#include "frmPipeline.h"
+
+// Printing for real, through the CUPS scheduler and cups-pdf queue that
+// with_cups_pdf.sh starts for these tests.
+namespace varnock::ui {
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+  return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+}
+
+class Printing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(output.isEmpty()) << "run through tests/print/with_cups_pdf.sh";
+    SetMessagePresenter([this](const QString& text, MessageKind kind) {
+      if (kind == MessageKind::FailureReport) reports.push_back(text);
+    });
+    Instance<frmPipeline>().Show();
+    window = Instance<frmPipeline>().Window();
+    QApplication::setActiveWindow(window);
+  }
+  void TearDown() override {
+    Instance<frmPipeline>().Unload();
+    SetMessagePresenter(nullptr);
+  }
+  QStringList Pdfs() const { return QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
+
+  const QString output = qEnvironmentVariable("VARNOCK_PDF_OUT");
+  QWidget* window = nullptr;
+  QStringList reports;
+};
+
+TEST_F(Printing, OnePageHoldingTheWindowsImageArrives) {
+  QTest::mouseClick(Find<QAbstractButton>(window, "Option2"), Qt::LeftButton);
+  auto* actual = Find<QLineEdit>(window, "txtActual");
+  actual->selectAll();
+  QTest::keyClicks(actual, "45");
+  QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton);
+  ASSERT_EQ(Find<QLineEdit>(window, "txtELRml")->text(), QStringLiteral("15.4522"));
+
+  const QStringList before = Pdfs();
+  Entry(window, "mnuPrint")->trigger();
+  ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Pdfs().size() > before.size(); }, 60000)) << "no PDF arrived";
+  QTest::qWait(500);  // let cups-pdf finish writing
+  QString pdf;
+  for (const QString& name : Pdfs()) {
+    if (!before.contains(name)) pdf = QDir(output).filePath(name);
+  }
+  EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+  // page num type width height ...: one image, the window's size in pixels
+  const QStringList lines = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
+  const QStringList image = lines[2].simplified().split(' ');
+  EXPECT_EQ(image[3].toInt(), window->width()) << lines[2].toStdString();
+  EXPECT_EQ(image[4].toInt(), window->height()) << lines[2].toStdString();
+}
+
+TEST_F(Printing, AJobThePrinterRefusesIsReported) {
+  const QString socket = qEnvironmentVariable("CUPS_SERVER");
+  RunTool(QStringLiteral("cupsreject"), {QStringLiteral("-h"), socket, QStringLiteral("VarnockPDF")});
+  Entry(window, "mnuPrint")->trigger();
+  RunTool(QStringLiteral("cupsaccept"), {QStringLiteral("-h"), socket, QStringLiteral("VarnockPDF")});
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].contains(QStringLiteral("refused the job"))) << reports[0].toStdString();
+  EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+}
+
+}  // namespace
+}  // namespace varnock::ui

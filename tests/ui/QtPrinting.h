@@ -1,7 +1,0 @@
-#pragma once
-
-#include <QString>
-#include <ostream>
-
-// Lets GoogleTest show Qt strings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QString>
+#include <QWidget>
+#include <ostream>
+
+// Lets GoogleTest show Qt strings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace varnock::ui {
+
+// A control of a window, found by its name.
+template <class T = QWidget>
+T* Find(QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromUtf8(name));
+  EXPECT_NE(control, nullptr) << name;
+  return control;
+}
+
+// A menu entry, found by its name.
+inline QAction* Entry(QWidget* window, const char* name) {
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->objectName() == QString::fromUtf8(name)) return action;
+  }
+  ADD_FAILURE() << "no menu entry " << name;
+  return nullptr;
+}
+
+}  // namespace varnock::ui
