@@ -8,12 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-  cmake ninja-build g++ pkg-config locales
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libcups2-dev
+  cmake ninja-build g++ locales
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libcups2-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
 )
 
 as_root() {

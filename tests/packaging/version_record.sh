@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Compiles the Windows resource script with mingw-w64's windres and checks the
+# version record and icon in what windres reads back from the compiled resource.
+# usage: version_record.sh path/to/tovel.rc
+set -euo pipefail
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc "$1" -O res -o "$scratch/tovel.res"
+x86_64-w64-mingw32-windres -i "$scratch/tovel.res" -O rc -o "$scratch/back.rc"
+expected=(
+  'FILEVERSION 2, 5, 0, 2'
+  'PRODUCTVERSION 2, 5, 0, 2'
+  'FILETYPE 0x1'
+  'BLOCK "040904B0"'
+  'VALUE "CompanyName", "Holvane, Inc."'
+  'VALUE "ProductName", "Varnock"'
+  'VALUE "FileVersion", "2.05.0002"'
+  'VALUE "ProductVersion", "2.05.0002"'
+  'VALUE "InternalName", "tovel"'
+  'VALUE "OriginalFilename", "tovel.exe"'
+  'VALUE "Translation", 0x409, 1200'
+  'LANGUAGE 9, 1'
+  # the group icon: one 32 x 32 image of 16 colours, 4 bits a pixel
+  '"\040\040\020\000", 1, 4,'
+)
+failed=0
+for line in "${expected[@]}"; do
+  grep -qF -- "$line" "$scratch/back.rc" || { echo "missing: $line"; failed=1; }
+done
+[ $failed -eq 0 ] && echo "version record: all ${#expected[@]} fields as expected"
+exit $failed
