@@ -106,6 +106,19 @@ void RunHandler(const std::function<void()>& handler) {
   EndProcessIfNoWindow();
 }
 
+void BindChange(QLineEdit* box, std::function<void()> handler) {
+  constexpr qsizetype kLongText = 10'000;
+  QObject::connect(box, &QLineEdit::textChanged, box, [box, handler = std::move(handler)] {
+    RunHandler(handler);
+    if (box->text().size() > kLongText && box->isUndoAvailable()) {
+      // Writing the same text raises no change event and clears the history.
+      const int caret = box->cursorPosition();
+      box->setText(box->text());
+      box->setCursorPosition(caret);
+    }
+  });
+}
+
 int RunApplication(Form& startup) {
   QApplication::setQuitOnLastWindowClosed(false);  // the process ends by our own rule
   RunHandler([&startup] { startup.Show(); });

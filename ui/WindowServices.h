@@ -76,6 +76,11 @@ void Bind(Sender* sender, Signal signal, std::function<void()> handler) {
   QObject::connect(sender, signal, sender, [handler = std::move(handler)] { RunHandler(handler); });
 }
 
+// Binds a text box's change event. A long text's per-character undo history
+// is dropped after the handler, so that pasting megabytes again and again
+// cannot grow the memory without bound.
+void BindChange(QLineEdit* box, std::function<void()> handler);
+
 // Shows the start-up window and runs the event loop until the process ends.
 int RunApplication(Form& startup);
 

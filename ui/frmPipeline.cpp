@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 #include "Controls.h"
 #include "Equivalence.h"
@@ -27,6 +28,7 @@ QRadioButton* OptionButton(QWidget* frame, const char* name, Twips at, const cha
 QLineEdit* TextBox(QWidget* frame, const char* name, Twips at, const char* text, int tabIndex, bool enabled,
                    const char* spokenName) {
   auto* box = Make<QLineEdit>(frame, name, at, QString::fromUtf8(text));
+  box->setMaxLength(std::numeric_limits<int>::max());  // no length limit: Qt's default cuts at 32767
   box->setEnabled(enabled);
   box->setAccessibleName(QString::fromUtf8(spokenName));
   SetTabIndex(box, tabIndex);
@@ -120,10 +122,10 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   Bind(option2, &QRadioButton::clicked, [this] { eq::Option2_Click(*this, 0); });
   Bind(option3, &QRadioButton::clicked, [this] { eq::Option3_Click(*this); });
   Bind(option4, &QRadioButton::clicked, [this] { eq::Option4_Click(*this, 0); });
-  Bind(txtActual, &QLineEdit::textChanged, [this] { eq::txtActual_Change(*this); });
-  Bind(txtLR, &QLineEdit::textChanged, [this] { eq::txtLR_Change(*this); });
+  BindChange(txtActual, [this] { eq::txtActual_Change(*this); });
+  BindChange(txtLR, [this] { eq::txtLR_Change(*this); });
   Bind(txtLR, &QLineEdit::editingFinished, [this] { eq::txtLR_LostFocus(*this); });
-  Bind(txtRef, &QLineEdit::textChanged, [this] { eq::txtRef_Change(*this); });
+  BindChange(txtRef, [this] { eq::txtRef_Change(*this); });
   Bind(cmdCalculate, &QPushButton::clicked, [this] { eq::cmdCalculate_Click(*this); });
   return window;
 }

@@ -40,7 +40,7 @@ class TestForm : public Form {
     timer = new QTimer(window.get());
     timer->setInterval(10);
     Bind(button, &QPushButton::clicked, [this] { if (onClick) onClick(); });
-    Bind(box, &QLineEdit::textChanged, [this] { if (onChange) onChange(); });
+    BindChange(box, [this] { if (onChange) onChange(); });
     Bind(timer, &QTimer::timeout, [this] { if (onTick) onTick(); });
     return window;
   }
