@@ -3,7 +3,8 @@
 # the program or runs the whole test suite. Safe to run again and again.
 #
 #   ./build.sh run    install, build, start tovel
-#   ./build.sh test   install, build, run every test (also under ASan and UBSan)
+#   ./build.sh test   install, build, run every test (also under ASan and UBSan),
+#                     then each fuzz target for a minute
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +16,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 as_root() {
@@ -58,6 +60,8 @@ case "${1:-}" in
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVARNOCK_SANITIZE=ON -DVARNOCK_WERROR=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build-sanitize --output-on-failure
+    CC=clang CXX=clang++ build build-fuzz -DVARNOCK_FUZZ=ON -DVARNOCK_WERROR=ON
+    ctest --test-dir build-fuzz --output-on-failure
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "Failure.h"
+#include "FakeWindow.h"
 #include "Module1.h"
 
 namespace varnock {
@@ -15,41 +14,6 @@ namespace {
 
 namespace eq = equivalence;
 using Module1::strActual, Module1::strLR, Module1::strRef;
-
-// The calculator window as the logic sees it. Like the real text boxes, a
-// write raises the change event only when the text differs.
-class FakeWindow : public CalculatorControls {
- public:
-  std::map<Box, std::string> texts{{Box::txtActual, "30"}};
-  std::vector<std::string> actions;
-  int lrChanges = 0;
-
-  std::string Text(Box box) const override {
-    const auto it = texts.find(box);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  void SetText(Box box, std::string_view text) override {
-    actions.push_back("write " + std::string(text));
-    if (Text(box) == text) return;
-    texts[box] = std::string(text);
-    RaiseChange(box);
-  }
-  void Enable(Box) override { actions.push_back("enable"); }
-  void SetFocus(Box) override { actions.push_back("focus"); }
-  void ShowMessage(std::string_view text) override { actions.push_back("message " + std::string(text)); }
-
-  void Type(Box box, std::string text) {
-    texts[box] = std::move(text);
-    RaiseChange(box);
-  }
-
- private:
-  void RaiseChange(Box box) {
-    if (box == Box::txtLR) ++lrChanges, eq::txtLR_Change(*this);
-    if (box == Box::txtRef) eq::txtRef_Change(*this);
-    if (box == Box::txtActual) eq::txtActual_Change(*this);
-  }
-};
 
 class Equivalence : public ::testing::Test {
  protected:
