@@ -81,8 +81,10 @@ void txtRef_Change(CalculatorControls& window) { Module1::strRef = window.Text(B
 void txtLR_Change(CalculatorControls& window) { Module1::strLR = window.Text(Box::txtLR); }
 
 void txtLR_LostFocus(CalculatorControls& window) {
-  // The write raises the box's change event, which copies the new text back.
-  window.SetText(Box::txtLR, FormatByPattern(std::string_view(Module1::strLR), kLeakRatePattern));
+  // The box's own text, not strLR: after a fixed pair was chosen, Enter in the
+  // box must not replace the user's entry with the pair's rate. A write that
+  // changes the text raises the change event, which copies it into strLR.
+  window.SetText(Box::txtLR, FormatByPattern(window.Text(Box::txtLR), kLeakRatePattern));
 }
 
 void cmdCalculate_Click(CalculatorControls& window) {

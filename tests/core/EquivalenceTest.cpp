@@ -69,6 +69,15 @@ TEST_F(Equivalence, LeavingTheLeakRateBoxReformatsIt) {
   }
 }
 
+TEST_F(Equivalence, LeavingTheLeakRateBoxAfterAFixedPairKeepsTheEntry) {
+  window.Type(Box::txtLR, "5");
+  eq::txtLR_LostFocus(window);
+  eq::Option1_Click(window, 0);
+  eq::txtLR_LostFocus(window);  // Enter pressed in the box again, nothing typed
+  EXPECT_EQ(window.Text(Box::txtLR), "5.0");
+  EXPECT_EQ(strLR, "3");
+}
+
 struct Inputs {
   const char* lr;
   const char* ref;
