@@ -54,7 +54,7 @@ cat > "$instance_conf" <<CONF
 Out $scratch/pdf
 AnonDirName $scratch/pdf
 UserPrefix
-Label 0
+Label 1
 CONF
 
 /usr/sbin/cupsd -f -c "$scratch/etc/cupsd.conf" -s "$scratch/etc/cups-files.conf" &
