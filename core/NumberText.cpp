@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -43,42 +44,30 @@ long long DecimalOrder(std::string_view mantissa, std::string_view exponent) {
   return order + (negative ? -shift : shift);
 }
 
-// The number grammar, checked by hand because std::from_chars also takes
-// "inf", "nan" and other forms that are not numbers to the user.
+// The grammar is std::from_chars's own decimal form once the sign is taken
+// off, less the forms that start with a letter ("inf", "nan"), and it must
+// take the whole text: "1e", "1.2.3" or "1 000" leave characters over.
 Parsed ParseReal(std::string_view text) {
   const std::string_view s = TrimBlanks(text);
   std::size_t i = 0;
-  const bool negative = i < s.size() && s[i] == '-';
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  const std::size_t mantissaStart = i;
-  std::size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-  }
-  if (digits == 0) return {ParseStatus::NotANumber, 0};
-  const std::size_t mantissaEnd = i;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    const std::size_t exponentDigits = i;
-    while (i < s.size() && IsDigit(s[i])) ++i;
-    if (i == exponentDigits) return {ParseStatus::NotANumber, 0};
-  }
-  if (i != s.size()) return {ParseStatus::NotANumber, 0};
+  const bool negative = !s.empty() && s[0] == '-';
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) i = 1;
+  if (i == s.size() || !(IsDigit(s[i]) || s[i] == '.')) return {ParseStatus::NotANumber, 0};
 
   double magnitude = 0;
-  const char* first = s.data() + mantissaStart;
-  const auto [end, ec] = std::from_chars(first, s.data() + s.size(), magnitude);
+  const char* last = s.data() + s.size();
+  const auto [end, ec] = std::from_chars(s.data() + i, last, magnitude);
+  if (end != last || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+    return {ParseStatus::NotANumber, 0};
+  }
   if (ec == std::errc::result_out_of_range) {
     // from_chars says the same for overflow and underflow: tell them apart.
-    const auto mantissa = s.substr(mantissaStart, mantissaEnd - mantissaStart);
-    const auto exponent = s.substr(std::min(mantissaEnd + 1, s.size()));
-    if (DecimalOrder(mantissa, exponent) > 0) return {ParseStatus::TooLarge, 0};
+    const std::string_view number = s.substr(i);
+    const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+    if (DecimalOrder(number.substr(0, e), number.substr(std::min(e + 1, number.size()))) > 0) {
+      return {ParseStatus::TooLarge, 0};
+    }
     magnitude = 0;
-  } else if (ec != std::errc() || end != s.data() + s.size()) {
-    return {ParseStatus::NotANumber, 0};
   }
   return {ParseStatus::Number, negative ? -magnitude : magnitude};
 }
@@ -90,43 +79,39 @@ struct Pattern {
 };
 
 Pattern ReadPattern(std::string_view pattern) {
+  const std::size_t point = std::min(pattern.find('.'), pattern.size());
+  const std::string_view integer = pattern.substr(0, point);
+  const std::string_view fraction = pattern.substr(point);
   Pattern p;
-  bool afterPoint = false;
-  for (char c : pattern) {
-    if (c == '.') {
-      afterPoint = true;
-    } else if (afterPoint && (c == '0' || c == '#')) {
-      ++p.fractionMax;
-      if (c == '0') ++p.fractionZeros;
-    } else if (c == '0') {
-      ++p.integerZeros;
-    }
-  }
+  p.integerZeros = static_cast<int>(std::count(integer.begin(), integer.end(), '0'));
+  p.fractionZeros = static_cast<int>(std::count(fraction.begin(), fraction.end(), '0'));
+  p.fractionMax = p.fractionZeros + static_cast<int>(std::count(fraction.begin(), fraction.end(), '#'));
   return p;
 }
 
 // A decimal number: digits with the point after the first `pointAt` of them
-// (pointAt may be negative or beyond the digits: zeros fill the gap).
+// (pointAt may be negative or beyond the digits: zeros fill the gap). Kept in
+// place, since every formatting makes one.
 struct Decimal {
-  std::string digits;
+  char digits[24];
+  int size = 0;
   int pointAt = 0;
+
+  char At(long long position) const {  // position 0 is the first digit
+    return position >= 0 && position < size ? digits[position] : '0';
+  }
 };
 
-// The magnitude rounded to 15 significant digits, as decimal digits.
-Decimal SignificantDigits(double magnitude) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::scientific, 14);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const auto e = text.find('e');
-  int exponent = 0;
-  const auto exponentText = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+// Reads std::to_chars's scientific form, d.ddde+XX.
+Decimal ReadScientific(const char* first, const char* last) {
   Decimal d;
-  d.digits.reserve(15);
-  for (char c : text.substr(0, e)) {
-    if (c != '.') d.digits.push_back(c);
+  const char* p = first;
+  for (; p != last && *p != 'e'; ++p) {
+    if (*p != '.') d.digits[d.size++] = *p;
   }
+  int exponent = 0;
+  if (p != last && p[1] == '+') ++p;
+  std::from_chars(p + 1, last, exponent);
   d.pointAt = exponent + 1;
   return d;
 }
@@ -134,46 +119,59 @@ Decimal SignificantDigits(double magnitude) {
 // Keeps `decimals` digits after the point, rounding half away from zero.
 void RoundToDecimals(Decimal& d, int decimals) {
   const long long keep = static_cast<long long>(d.pointAt) + decimals;
-  if (keep >= static_cast<long long>(d.digits.size())) return;
-  const bool up = keep >= 0 && d.digits[static_cast<std::size_t>(keep)] >= '5';
-  d.digits.resize(static_cast<std::size_t>(std::max(keep, 0LL)));
+  if (keep >= d.size) return;
+  const bool up = keep >= 0 && d.digits[keep] >= '5';
+  d.size = static_cast<int>(std::max(keep, 0LL));
   if (!up) return;
-  auto it = d.digits.rbegin();
-  for (; it != d.digits.rend() && *it == '9'; ++it) *it = '0';
-  if (it != d.digits.rend()) {
-    ++*it;
+  int i = d.size - 1;
+  for (; i >= 0 && d.digits[i] == '9'; --i) d.digits[i] = '0';
+  if (i >= 0) {
+    ++d.digits[i];
   } else {
-    d.digits.insert(d.digits.begin(), '1');
+    std::memmove(d.digits + 1, d.digits, static_cast<std::size_t>(d.size));
+    d.digits[0] = '1';
+    ++d.size;
     ++d.pointAt;
   }
 }
 
-std::string WriteByPattern(Decimal d, bool negative, const Pattern& p) {
-  RoundToDecimals(d, p.fractionMax);
-  const long long size = static_cast<long long>(d.digits.size());
-  auto digitAt = [&](long long position) {  // position 0 is the first integer digit
-    return position >= 0 && position < size ? d.digits[static_cast<std::size_t>(position)] : '0';
-  };
-  std::string integer;
-  for (long long pos = 0; pos < d.pointAt; ++pos) {
-    if (!integer.empty() || digitAt(pos) != '0') integer.push_back(digitAt(pos));
+// The magnitude rounded to 15 significant digits. The shortest digits that
+// read back as the same double are quicker to get than 15 fixed ones, and
+// rounding them gives the same digits, except where they end in exactly 5
+// after the 15th digit: there the double's exact value decides.
+Decimal SignificantDigits(double magnitude) {
+  char buffer[40];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+  Decimal d = ReadScientific(buffer, result.ptr);
+  if (d.size <= 15) return d;
+  if (d.size == 16 && d.digits[15] == '5') {
+    result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    return ReadScientific(buffer, result.ptr);
   }
-  std::string fraction;
-  for (int k = 0; k < p.fractionMax; ++k) fraction.push_back(digitAt(d.pointAt + k));
-  while (static_cast<int>(fraction.size()) > p.fractionZeros && fraction.back() == '0') {
-    fraction.pop_back();
-  }
-  const bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
-  if (static_cast<int>(integer.size()) < p.integerZeros) {
-    integer.insert(0, static_cast<std::size_t>(p.integerZeros) - integer.size(), '0');
-  }
-  if (integer.empty() && fraction.empty()) integer = "0";  // never an empty text
+  RoundToDecimals(d, 15 - d.pointAt);
+  return d;
+}
 
-  std::string out;
-  out.reserve(integer.size() + fraction.size() + 2);
-  if (negative && !isZero) out.push_back('-');
-  out += integer;
-  if (!fraction.empty()) out += '.' + fraction;
+std::string WriteByPattern(Decimal& d, bool negative, const Pattern& p) {
+  RoundToDecimals(d, p.fractionMax);
+  const bool isZero = std::all_of(d.digits, d.digits + d.size, [](char c) { return c == '0'; });
+  // Integer digits from the first significant one; fraction without the
+  // trailing zeros the pattern does not ask for.
+  long long first = 0;
+  while (first < d.pointAt && d.At(first) == '0') ++first;
+  const long long integerDigits = std::max(d.pointAt - first, 0LL);
+  long long fraction = p.fractionMax;
+  while (fraction > p.fractionZeros && d.At(d.pointAt + fraction - 1) == '0') --fraction;
+  const long long padding = std::max(p.integerZeros - integerDigits, 0LL);
+  const bool lone = integerDigits + padding == 0 && fraction == 0;  // never an empty text
+  const bool minus = negative && !isZero;
+
+  std::string out(static_cast<std::size_t>(minus + padding + lone + integerDigits + (fraction > 0) + fraction), '0');
+  char* next = out.data() + minus + padding + lone;
+  if (minus) out[0] = '-';
+  for (long long pos = first; pos < d.pointAt; ++pos) *next++ = d.At(pos);
+  if (fraction > 0) *next++ = '.';
+  for (long long k = 0; k < fraction; ++k) *next++ = d.At(d.pointAt + k);
   return out;
 }
 
@@ -213,8 +211,8 @@ double TextToReal(std::string_view text) {
 
 std::string FormatByPattern(double value, std::string_view pattern) {
   if (!std::isfinite(value)) return ToChars(value);
-  return WriteByPattern(SignificantDigits(std::fabs(value)), std::signbit(value),
-                        ReadPattern(pattern));
+  Decimal digits = SignificantDigits(std::fabs(value));
+  return WriteByPattern(digits, std::signbit(value), ReadPattern(pattern));
 }
 
 std::string FormatByPattern(std::string_view text, std::string_view pattern) {

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QImage>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -35,12 +36,41 @@ void PaintPage(QPrinter& printer, QWidget* window) {
 }  // namespace
 
 #ifdef VARNOCK_HAVE_CUPS
+namespace {
+
+// libcups is loaded when the user first prints: linked at start, it would
+// bring its TLS, Kerberos and Avahi libraries into every start of the program.
+struct Cups {
+  decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+  decltype(&cupsFreeDests) freeDests = nullptr;
+  decltype(&cupsPrintFile) printFile = nullptr;
+  decltype(&cupsLastErrorString) lastErrorString = nullptr;
+};
+
+const Cups& LoadCups() {
+  static QLibrary library(QStringLiteral("cups"), 2);
+  static Cups cups;
+  if (cups.printFile == nullptr && library.load()) {
+    cups.getNamedDest = reinterpret_cast<decltype(cups.getNamedDest)>(library.resolve("cupsGetNamedDest"));
+    cups.freeDests = reinterpret_cast<decltype(cups.freeDests)>(library.resolve("cupsFreeDests"));
+    cups.lastErrorString = reinterpret_cast<decltype(cups.lastErrorString)>(library.resolve("cupsLastErrorString"));
+    cups.printFile = reinterpret_cast<decltype(cups.printFile)>(library.resolve("cupsPrintFile"));
+  }
+  if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile) {
+    Fail("The printing system (CUPS) is not available: " + library.errorString().toStdString());
+  }
+  return cups;
+}
+
+}  // namespace
+
 // Through CUPS directly, so that a refused job is seen and reported, not lost.
 void PrintImage(QWidget* window) {
-  cups_dest_t* destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+  const Cups& cups = LoadCups();
+  cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (destination == nullptr) Fail("No printer is available.");
   const std::string name = destination->name;
-  cupsFreeDests(1, destination);
+  cups.freeDests(1, destination);
 
   QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tovel-XXXXXX.pdf"));
   if (!file.open()) Fail("No temporary file for the print job: " + file.errorString().toStdString());
@@ -54,8 +84,8 @@ void PrintImage(QWidget* window) {
 
   const QByteArray path = file.fileName().toLocal8Bit();
   const QByteArray title = AppTitle().toUtf8();
-  if (cupsPrintFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
-    Fail("The printer " + name + " refused the job: " + cupsLastErrorString());
+  if (cups.printFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
+    Fail("The printer " + name + " refused the job: " + cups.lastErrorString());
   }
 }
 #else
