@@ -28,22 +28,19 @@ class Printing : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(output.isEmpty()) << "run through tests/print/with_cups_pdf.sh";
-    SetMessagePresenter([this](const QString& text, MessageKind kind) {
-      if (kind == MessageKind::FailureReport) reports.push_back(text);
-    });
     Instance<frmPipeline>().Show();
     window = Instance<frmPipeline>().Window();
     QApplication::setActiveWindow(window);
   }
   void TearDown() override {
     Instance<frmPipeline>().Unload();
-    SetMessagePresenter(nullptr);
   }
   QStringList Pdfs() const { return QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
 
   const QString output = qEnvironmentVariable("VARNOCK_PDF_OUT");
   QWidget* window = nullptr;
-  QStringList reports;
+  MessageRecorder recorder;
+  QStringList& reports = recorder.reports;
 };
 
 TEST_F(Printing, OnePageHoldingTheWindowsImageArrives) {

@@ -29,8 +29,7 @@ long ResidentKilobytes() {
 // Pasting a megabyte into an entry box keeps the window responsive and the
 // memory bounded; the text is kept whole.
 TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
-  int reports = 0;
-  SetMessagePresenter([&](const QString&, MessageKind kind) { reports += kind == MessageKind::FailureReport; });
+  MessageRecorder recorder;
   frmPipeline& calculator = Instance<frmPipeline>();
   calculator.Show();
   QWidget* window = calculator.Window();
@@ -70,12 +69,11 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   timer.start();
   QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton);
   EXPECT_LT(timer.elapsed(), 50) << "calculating with megabyte texts";
-  EXPECT_EQ(reports, 1) << "a number beyond the double range is reported";
+  EXPECT_EQ(recorder.reports.size(), 1) << "a number beyond the double range is reported";
   // Three boxes holding a megabyte each cost what Qt's text layout takes; more
   // pastes of the same size must not add to it.
   EXPECT_LT(ResidentKilobytes() - settled, 8 * 1024) << "memory grows with every paste";
   calculator.Unload();
-  SetMessagePresenter(nullptr);
 }
 
 }  // namespace

@@ -71,9 +71,6 @@ unsigned long Setting(const char* name, unsigned long fallback) {
 class Session {
  public:
   explicit Session(unsigned long seed) : random_(seed) {
-    SetMessagePresenter([this](const QString& text, MessageKind kind) {
-      (kind == MessageKind::FailureReport ? reports_ : messages_).push_back(text);
-    });
     // Clicks in quick succession must not turn into double clicks, whose
     // timing would make a session depend on the machine's speed.
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
@@ -104,7 +101,6 @@ class Session {
   ~Session() {
     Instance<frmAbout>().Unload();
     Instance<frmPipeline>().Unload();
-    SetMessagePresenter(nullptr);
   }
 
   int prints = 0;
@@ -232,7 +228,9 @@ class Session {
   std::mt19937_64 random_;
   QWidget* window_ = nullptr;
   Values model_;
-  QStringList reports_, messages_;
+  MessageRecorder recorder_;
+  QStringList& reports_ = recorder_.reports;
+  QStringList& messages_ = recorder_.messages;
   int expectedMessages_ = 0;
 };
 

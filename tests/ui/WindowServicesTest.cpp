@@ -60,18 +60,14 @@ void Reset(F& form) {
 
 class WindowServices : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetMessagePresenter([this](const QString& text, MessageKind kind) {
-      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
-    });
-  }
   void TearDown() override {
     Reset(Instance<FormA>());
     Reset(Instance<FormB>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetMessagePresenter(nullptr);
   }
-  QStringList reports, messages;
+  MessageRecorder recorder;
+  QStringList& reports = recorder.reports;
+  QStringList& messages = recorder.messages;
 };
 
 TEST_F(WindowServices, OneInstancePerKindLoadedAndShownOnce) {

@@ -4,8 +4,11 @@
 
 #include <QAction>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <ostream>
+
+#include "WindowServices.h"
 
 // Lets GoogleTest show Qt strings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -28,5 +31,22 @@ inline QAction* Entry(QWidget* window, const char* name) {
   ADD_FAILURE() << "no menu entry " << name;
   return nullptr;
 }
+
+// Records the message boxes instead of showing them (they would wait for a
+// user), failure reports apart from other messages; the real box comes back
+// when the recorder goes.
+class MessageRecorder {
+ public:
+  MessageRecorder() {
+    SetMessagePresenter([this](const QString& text, MessageKind kind) {
+      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
+    });
+  }
+  ~MessageRecorder() { SetMessagePresenter(nullptr); }
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  QStringList reports, messages;
+};
 
 }  // namespace varnock::ui

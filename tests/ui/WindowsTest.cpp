@@ -33,17 +33,11 @@ namespace {
 // recorded instead of waiting for a user.
 class Windows : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetMessagePresenter([this](const QString& text, MessageKind kind) {
-      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
-    });
-  }
   void TearDown() override {
     Instance<frmAbout>().Unload();
     Instance<frmPipeline>().Unload();
     Instance<frmSplash>().Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetMessagePresenter(nullptr);
   }
 
   QWidget* ShowCalculator() {
@@ -66,7 +60,9 @@ class Windows : public ::testing::Test {
   }
   QString Results() { return Box("txtELRgal")->text() + " " + Box("txtELRml")->text(); }
 
-  QStringList reports, messages;
+  MessageRecorder recorder;
+  QStringList& reports = recorder.reports;
+  QStringList& messages = recorder.messages;
 };
 
 TEST_F(Windows, ANewlyShownCalculatorWindow) {
