@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <cstdlib>
 
 #include "WindowServices.h"
 #include "WindowTestSupport.h"
@@ -67,6 +69,21 @@ TEST_F(Printing, OnePageHoldingTheWindowsImageArrives) {
   const QStringList image = lines[2].simplified().split(' ');
   EXPECT_EQ(image[3].toInt(), window->width()) << lines[2].toStdString();
   EXPECT_EQ(image[4].toInt(), window->height()) << lines[2].toStdString();
+
+  // The printed picture is the window as it stands, results included.
+  const QString prefix = QDir(output).filePath(QStringLiteral("extracted"));
+  RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, prefix});
+  const QImage printed = QImage(prefix + QStringLiteral("-000.png")).convertToFormat(QImage::Format_RGB32);
+  const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(printed.size(), shown.size());
+  qsizetype differing = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb a = printed.pixel(x, y), b = shown.pixel(x, y);
+      differing += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 48;
+    }
+  }
+  EXPECT_LT(differing, 20) << "pixels that differ from the window";
 }
 
 TEST_F(Printing, AJobThePrinterRefusesIsReported) {

@@ -396,6 +396,8 @@ TEST_F(Windows, TheSplashTickFiresOnceAndHandsOverToTheCalculator) {
       ++calculatorsShown;
       splashLoadedWhenCalculatorShown = Instance<frmSplash>().IsLoaded();
       EXPECT_TRUE(Instance<frmPipeline>().Window()->isVisible());
+      EXPECT_FALSE(Instance<frmPipeline>().Window()->isModal());
+      EXPECT_EQ(Instance<frmPipeline>().Window()->parentWidget(), nullptr) << "shown without an owner";
       QTimer::singleShot(200, [] {
         EXPECT_FALSE(Instance<frmSplash>().IsLoaded()) << "the splash window came back";
         Entry(Instance<frmPipeline>().Window(), "mnuExit")->trigger();
