@@ -143,7 +143,10 @@ Decimal SignificantDigits(double magnitude) {
   char buffer[40];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   Decimal d = ReadScientific(buffer, result.ptr);
-  if (d.size <= 15) return d;
+  // From here up, 15 digits would round beyond the largest double and the
+  // text would no longer read back as a number: keep the shortest digits.
+  constexpr double kRoundsBeyondRange = 1.797693134862315e308;
+  if (d.size <= 15 || magnitude >= kRoundsBeyondRange) return d;
   if (d.size == 16 && d.digits[15] == '5') {
     result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     return ReadScientific(buffer, result.ptr);

@@ -129,8 +129,15 @@ TEST(FormatByPattern, RoundingChoices) {
 
 TEST(FormatByPattern, HugeValuesWriteEveryIntegerDigit) {
   EXPECT_EQ(FormatByPattern(1e300, "##0.0##"), "1" + std::string(300, '0') + ".0");
-  const std::string max = FormatByPattern(std::numeric_limits<double>::max(), "##0.0###");
-  EXPECT_EQ(max, "179769313486232" + std::string(294, '0') + ".0");
+  // 15 digits of the largest double would round beyond it: its own digits.
+  const double largest = std::numeric_limits<double>::max();
+  const std::string max = FormatByPattern(-largest, "##0.0###");
+  EXPECT_EQ(max, "-17976931348623157" + std::string(292, '0') + ".0");
+  EXPECT_EQ(TextToReal(max), -largest);
+  EXPECT_EQ(FormatByPattern(1.797693134862314e308, "##0.0##"), "179769313486231" + std::string(294, '0') + ".0");
+  for (double x = largest; x > 1.79769313486230e308; x = std::nextafter(x, 0.0)) {
+    EXPECT_NO_THROW(TextToReal(FormatByPattern(x, "##0.0##"))) << RealToText(x);
+  }
 }
 
 TEST(FormatByPattern, TextsThatAreNotNumbersComeBackUnchanged) {
