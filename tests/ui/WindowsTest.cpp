@@ -132,6 +132,29 @@ TEST_F(Windows, EveryTextIsFullyVisible) {
   EXPECT_LE(result->fontMetrics().horizontalAdvance(QStringLiteral("-327.7906")) + 8, result->width());
 }
 
+// No control sets colours of its own, so every text stays readable in a dark
+// platform palette.
+TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
+  const QPalette before = QApplication::palette();
+  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+  dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+  QApplication::setPalette(dark);
+  ShowCalculator();
+  Instance<frmAbout>().Show();
+  Instance<frmSplash>().Show();
+  for (Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
+                     static_cast<Form*>(&Instance<frmSplash>())}) {
+    for (QWidget* control : form->Window()->findChildren<QWidget*>()) {
+      for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        EXPECT_EQ(control->palette().color(role), dark.color(role)) << control->objectName().toStdString();
+      }
+    }
+  }
+  QApplication::setPalette(before);
+}
+
 TEST_F(Windows, EnterAndEscDoNothingInTheCalculatorWindow) {
   QWidget* window = ShowCalculator();
   QTest::keyClick(Box("txtActual"), Qt::Key_Return);
