@@ -231,18 +231,6 @@ TEST_F(WindowServices, TheCloseBoxUnloads) {
   EXPECT_FALSE(form.IsLoaded());
 }
 
-TEST_F(WindowServices, PrintingWithNoPrinterIsReported) {
-  qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-  FormA& form = Instance<FormA>();
-  form.Show();
-  form.onClick = [&] { PrintImage(form.Window()); };
-  QTest::mouseClick(form.button, Qt::LeftButton);
-  qunsetenv("CUPS_SERVER");
-  ASSERT_EQ(reports.size(), 1);
-  EXPECT_TRUE(reports[0].contains(QStringLiteral("No printer is available."))) << reports[0].toStdString();
-  EXPECT_TRUE(form.IsLoaded());
-}
-
 TEST_F(WindowServices, IdentityAndSelfSizingCaptions) {
   EXPECT_EQ(AppTitle(), QStringLiteral("Varnock"));
   EXPECT_EQ(AppMajor(), 2);
