@@ -194,8 +194,12 @@ TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
   Entry(window, "mnuAbout")->trigger();
   QWidget* about = Instance<frmAbout>().Window();
   ASSERT_NE(about, nullptr);
+  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("marked"));
   Entry(window, "mnuAbout")->trigger();
   EXPECT_EQ(Instance<frmAbout>().Window(), about);
+  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("marked")) << "the load handler ran again";
+  Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("Version 2.5.2"));
   int abouts = 0;
   for (QWidget* top : QApplication::topLevelWidgets()) abouts += top->objectName() == "frmAbout" && top->isVisible();
   EXPECT_EQ(abouts, 1);
