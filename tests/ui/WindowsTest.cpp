@@ -59,6 +59,18 @@ class Windows : public ::testing::Test {
     QTest::keyClicks(box, QString::fromUtf8(keys));
   }
   QString Results() { return Box("txtELRgal")->text() + " " + Box("txtELRml")->text(); }
+  // Shows the three windows; gives every control of them.
+  QList<QWidget*> ShowAllWindows() {
+    ShowCalculator();
+    Instance<frmAbout>().Show();
+    Instance<frmSplash>().Show();
+    QList<QWidget*> controls;
+    for (const Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
+                             static_cast<Form*>(&Instance<frmSplash>())}) {
+      controls += form->Window()->findChildren<QWidget*>();
+    }
+    return controls;
+  }
 
   MessageRecorder recorder;
   QStringList& reports = recorder.reports;
@@ -109,23 +121,17 @@ TEST_F(Windows, ControlsSitWhereTheDefinitionPutsThem) {
 TEST_F(Windows, EveryTextIsFullyVisible) {
   EXPECT_EQ(QFontInfo(DialogFont()).family(), QStringLiteral("Liberation Sans"))
       << "Arial's metric-compatible stand-in (fonts-liberation2)";
-  ShowCalculator();
-  Instance<frmAbout>().Show();
-  Instance<frmSplash>().Show();
-  for (Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
-                     static_cast<Form*>(&Instance<frmSplash>())}) {
-    for (QWidget* control : form->Window()->findChildren<QWidget*>()) {
-      const auto name = control->objectName().toStdString();
-      if (qobject_cast<QLabel*>(control) != nullptr && !static_cast<QLabel*>(control)->wordWrap()) {
-        EXPECT_LE(control->sizeHint().width(), control->width()) << name;
-        EXPECT_LE(control->sizeHint().height(), control->height() + 1) << name;
-      }
-      if (qobject_cast<QAbstractButton*>(control) != nullptr) {
-        EXPECT_LE(control->sizeHint().width(), control->width()) << name;
-      }
-      if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()) + 16, frame->width()) << name;
-      }
+  for (QWidget* control : ShowAllWindows()) {
+    const auto name = control->objectName().toStdString();
+    if (qobject_cast<QLabel*>(control) != nullptr && !static_cast<QLabel*>(control)->wordWrap()) {
+      EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+      EXPECT_LE(control->sizeHint().height(), control->height() + 1) << name;
+    }
+    if (qobject_cast<QAbstractButton*>(control) != nullptr) {
+      EXPECT_LE(control->sizeHint().width(), control->width()) << name;
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+      EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()) + 16, frame->width()) << name;
     }
   }
   QLineEdit* result = Box("txtELRml");
@@ -141,15 +147,9 @@ TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
   dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
   dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
   QApplication::setPalette(dark);
-  ShowCalculator();
-  Instance<frmAbout>().Show();
-  Instance<frmSplash>().Show();
-  for (Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
-                     static_cast<Form*>(&Instance<frmSplash>())}) {
-    for (QWidget* control : form->Window()->findChildren<QWidget*>()) {
-      for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        EXPECT_EQ(control->palette().color(role), dark.color(role)) << control->objectName().toStdString();
-      }
+  for (QWidget* control : ShowAllWindows()) {
+    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      EXPECT_EQ(control->palette().color(role), dark.color(role)) << control->objectName().toStdString();
     }
   }
   QApplication::setPalette(before);
