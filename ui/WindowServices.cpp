@@ -17,6 +17,7 @@ namespace {
 
 int loadedWindows = 0;
 int runningHandlers = 0;
+bool running = false;  // RunApplication's event loop is running
 MessagePresenter presenter;
 
 QString FromUtf8(std::string_view text) {
@@ -30,8 +31,10 @@ void PresentInBox(const QString& text, MessageKind kind) {
   box.exec();
 }
 
+// Only the application's own loop is ended: Qt remembers an exit() called
+// outside any loop and would end the next one at once.
 void EndProcessIfNoWindow() {
-  if (loadedWindows == 0 && runningHandlers == 0) QCoreApplication::exit(0);
+  if (running && loadedWindows == 0 && runningHandlers == 0) QCoreApplication::exit(0);
 }
 
 }  // namespace
@@ -123,7 +126,10 @@ int RunApplication(Form& startup) {
   QApplication::setQuitOnLastWindowClosed(false);  // the process ends by our own rule
   RunHandler([&startup] { startup.Show(); });
   if (!AnyWindowLoaded()) return 0;
-  return QApplication::exec();
+  running = true;
+  const int status = QApplication::exec();
+  running = false;
+  return status;
 }
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
