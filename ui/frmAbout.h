@@ -3,7 +3,6 @@
 #include "WindowServices.h"
 
 class QLabel;
-class QPushButton;
 
 namespace varnock::ui {
 
