@@ -24,8 +24,8 @@ class Failure : public std::exception {
 // "Type mismatch", "Overflow", ...: the plain words a report starts with.
 const char* KindName(FailureKind kind) noexcept;
 
-// A user's text in quotes for a message, shortened so that a pasted megabyte
-// cannot flood the report.
+// A user's text in quotes for a message, on one line with its control
+// characters shown, and shortened so that a pasted megabyte cannot flood the report.
 std::string Quoted(std::string_view text);
 
 }  // namespace varnock

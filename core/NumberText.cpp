@@ -11,7 +11,8 @@
 namespace varnock {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Line breaks count as blanks: a copied spreadsheet cell ends with one.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view TrimBlanks(std::string_view text) {

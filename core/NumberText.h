@@ -13,7 +13,7 @@ std::string IntegerToText(std::int16_t value);
 // Rounded to 15 significant digits, trailing zeros dropped.
 std::string RealToText(double value);
 
-// Accepts blanks, an optional sign, digits with at most one ".", and an
+// Accepts blanks (spaces, tabs, line breaks), an optional sign, digits with at most one ".", and an
 // optional exponent; gives the nearest double. Throws Failure: TypeMismatch
 // for any other text, Overflow beyond the double range. Too small gives 0.
 double TextToReal(std::string_view text);

@@ -203,8 +203,10 @@ TEST_F(Equivalence, SessionsFromTheUsersSide) {
   }
 }
 
-TEST(Quoted, ShortensLongTextsAtACharacterBoundary) {
+TEST(Quoted, KeepsToOneLineAndShortensAtACharacterBoundary) {
   EXPECT_EQ(Quoted("abc"), "\"abc\"");
+  EXPECT_EQ(Quoted("45\r\n\t\x7f"), "\"45\u240d\u240a\u2409\u2421\"");  // one line, controls shown
+  EXPECT_EQ(Quoted("4\u20285"), "\"4\u24245\"");
   const std::string longText = std::string(39, 'a') + "\xc3\xa9" + std::string(100, 'b');
   EXPECT_EQ(Quoted(longText), "\"" + std::string(39, 'a') + "\xe2\x80\xa6\"");
 }

@@ -32,7 +32,7 @@ TEST(RealToText, FifteenSignificantDigitsAndRoundTrip) {
 
 TEST(TextToReal, AcceptsTheNumberGrammar) {
   const struct { const char* text; double value; } rows[] = {
-      {"30", 30}, {" 30 ", 30}, {"\t30\t", 30}, {"1e3", 1000}, {"1E3", 1000},
+      {"30", 30}, {" 30 ", 30}, {"\t30\t", 30}, {"45\r\n", 45}, {"\n 45", 45}, {"1e3", 1000}, {"1E3", 1000},
       {"-0.5", -0.5}, {".5", 0.5}, {"5.", 5}, {"+2", 2}, {"2.5e+1", 25},
       {"1e-2", 0.01}, {"0.1", 0.1}, {"007", 7}, {"0.2", 0.2},
       {"1.7976931348623157e308", std::numeric_limits<double>::max()},
@@ -46,7 +46,7 @@ TEST(TextToReal, AcceptsTheNumberGrammar) {
 TEST(TextToReal, RejectsEveryOtherForm) {
   const char* texts[] = {"", "  ", "\t", "abc", "-", "+", ".", "-.", "1e", "1e+", "e5",
                          "1.2.3", "1,5", "1 000", "$5", "0x1A", "inf", "nan", "Infinity",
-                         "1d5", "--1", "+-1", "1-", "1 e5", "1\n", "\xef\xbc\x95", "1e5.0"};
+                         "1d5", "--1", "+-1", "1-", "1 e5", "1\n2", "\v1", "\xef\xbc\x95", "1e5.0"};
   for (const char* text : texts) {
     try {
       TextToReal(text);

@@ -15,7 +15,7 @@
 namespace {
 
 bool MatchesGrammar(const std::string& text) {
-  static const std::regex grammar(R"([ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*)");
+  static const std::regex grammar(R"([ \t\r\n]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t\r\n]*)");
   return std::regex_match(text, grammar);
 }
 
