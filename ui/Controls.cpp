@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -39,6 +40,12 @@ void Place(QWidget* control, Twips at) {
 void SetTabIndex(QWidget* control, int index) { control->setProperty(kTabIndex, index); }
 
 void ApplyTabOrder(QWidget* window) {
+  // A group of option buttons is one stop, at its selected button. Qt settles
+  // this only once a button of the group has had the focus, so Shift+Tab at
+  // start would land on the last, unselected one.
+  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+    if (option->autoExclusive() && !option->isChecked()) option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+  }
   std::vector<QWidget*> chain;
   for (QWidget* control : window->findChildren<QWidget*>()) {
     if (control->property(kTabIndex).isValid() && control->focusPolicy() != Qt::NoFocus) chain.push_back(control);

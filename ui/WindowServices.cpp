@@ -27,6 +27,7 @@ QString FromUtf8(std::string_view text) {
 void PresentInBox(const QString& text, MessageKind kind) {
   QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon,
                   AppTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);  // a quoted entry such as "<b>5" is shown as typed, never as markup
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
@@ -74,6 +75,9 @@ void Form::Unload() {
   --loadedWindows;
   Unloaded();
   window->removeEventFilter(this);
+  // Its controls raise no more events: hiding moves the focus out of a box,
+  // and the box's handler would run on a window whose controls are gone.
+  for (QObject* control : window->findChildren<QObject*>()) control->blockSignals(true);
   for (QTimer* timer : window->findChildren<QTimer*>()) timer->stop();
   window->hide();
   // Deferred: the handler that unloads may be running inside a signal of

@@ -179,7 +179,13 @@ void frmPipeline::SetText(Box box, std::string_view text) { ui::SetText(BoxOf(bo
 
 void frmPipeline::Enable(Box box) { BoxOf(box)->setEnabled(true); }
 
-void frmPipeline::SetFocus(Box box) { BoxOf(box)->setFocus(); }
+void frmPipeline::SetFocus(Box box) {
+  QLineEdit* control = BoxOf(box);
+  control->setFocus();
+  // An option button chosen by the arrow keys takes the focus back once its
+  // click handler returns: claim it again after that, so the next key lands here.
+  QMetaObject::invokeMethod(control, [control] { control->setFocus(); }, Qt::QueuedConnection);
+}
 
 void frmPipeline::ShowMessage(std::string_view text) { ui::ShowMessage(text); }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -252,6 +253,21 @@ TEST_F(Windows, ExitWithAboutOpenEndsTheProcessOnlyWhenAboutCloses) {
   EXPECT_FALSE(timedOut);
 }
 
+TEST_F(Windows, ClosingWithTextInAFocusedBoxIsQuiet) {
+  const std::function<void(QWidget*)> routes[] = {
+      [](QWidget* window) { Entry(window, "mnuExit")->trigger(); },
+      [](QWidget* window) { window->close(); },  // the close box and Alt+F4
+  };
+  for (const auto& close : routes) {
+    ShowCalculator();
+    Click("Option4");
+    TypeInto("txtLR", "3");
+    close(Instance<frmPipeline>().Window());
+    EXPECT_FALSE(Instance<frmPipeline>().IsLoaded());
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+  }
+}
+
 TEST_F(Windows, ResultBoxesRefuseFocusAndEdits) {
   QWidget* window = ShowCalculator();
   Click("cmdCalculate");
@@ -307,6 +323,31 @@ TEST_F(Windows, OwnPairAsksThenFocusesTheLeakRateBox) {
   EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
 }
 
+// However the own pair is chosen, the next key typed lands in the leak-rate
+// box; Shift+Tab reaches the option group at its selected button.
+TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
+  auto* option1 = Find<QRadioButton>(ShowCalculator(), "Option1");
+  auto* option4 = Find<QRadioButton>(Instance<frmPipeline>().Window(), "Option4");
+  QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), option1) << "Shift+Tab from the equivalent pressure";
+  const std::function<void()> ways[] = {
+      [&] { QTest::mouseClick(option4, Qt::LeftButton); },
+      [&] { for (int i = 0; i < 3; ++i) QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down); },
+      [&] { option4->setFocus(Qt::BacktabFocusReason), QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space); },
+  };
+  for (const auto& choose : ways) {
+    option1->click();
+    option1->setFocus(Qt::TabFocusReason);
+    choose();
+    QCoreApplication::processEvents();
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("7"));
+    EXPECT_TRUE(option4->isChecked());
+    EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("7"));
+    Box("txtLR")->clear();
+  }
+  EXPECT_EQ(messages.size(), 3);
+}
+
 TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
   ShowCalculator();
   Click("Option4");
@@ -349,7 +390,9 @@ TEST_F(Windows, CalculateUsesTheReformattedLeakRate) {
 TEST_F(Windows, SessionsThroughTheRealWindow) {
   ShowCalculator();
   Click("Option2");
-  TypeInto("txtActual", "45");
+  QApplication::clipboard()->setText(QStringLiteral("45\r\n"));  // a copied spreadsheet cell
+  TypeInto("txtActual", "");
+  QTest::keyClick(Box("txtActual"), Qt::Key_V, Qt::ControlModifier);
   Click("cmdCalculate");
   EXPECT_EQ(Results(), QStringLiteral("0.245 15.4522"));
 
