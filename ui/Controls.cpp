@@ -1,10 +1,12 @@
 #include "Controls.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <vector>
@@ -31,7 +33,37 @@ class Logo : public QWidget {
   QSvgRenderer renderer_{QStringLiteral(":/art/logo.svg")};
 };
 
+// Keeps a disabled box's text in the palette's ordinary text colour, also
+// after the platform palette changes: the disabled grey is too faint to read
+// a result by.
+class ReadableText : public QObject {
+ public:
+  using QObject::QObject;
+  static void Apply(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, QApplication::palette(box).color(QPalette::Active, QPalette::Text));
+    box->setPalette(palette);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ApplicationPaletteChange) Apply(static_cast<QWidget*>(watched));
+    return false;
+  }
+};
+
 }  // namespace
+
+void KeepTextReadable(QLineEdit* box) {
+  ReadableText::Apply(box);
+  box->installEventFilter(new ReadableText(box));
+}
+
+void TipWhenClipped(QLineEdit* box) {
+  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+  const int room = box->width() - 2 * (frame + 2);  // 2: the line edit's own inner margin
+  box->setToolTip(box->fontMetrics().horizontalAdvance(box->text()) > room ? box->text() : QString());
+}
 
 void Place(QWidget* control, Twips at) {
   control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height));

@@ -7,6 +7,7 @@
 #include <utility>
 
 class QLabel;
+class QLineEdit;
 
 // Building windows from their stored definitions: positions and sizes in
 // twips, tab indexes, fonts, and the program's pictures.
@@ -35,6 +36,12 @@ void ApplyTabOrder(QWidget* window);
 // Makes a label size itself to its text, now and on every caption write.
 void AutoSize(QLabel* label);
 void FitToText(QLabel* label);
+
+// A box that stays disabled, so that it neither takes the focus nor edits,
+// shows its text as readable as a typed one, in any platform palette.
+void KeepTextReadable(QLineEdit* box);
+// A text wider than its box is also the box's tool tip, to be read whole.
+void TipWhenClipped(QLineEdit* box);
 
 // The default dialog font, and Arial at a size for the windows that ask for it.
 QFont DialogFont();

@@ -138,7 +138,13 @@ int RunApplication(Form& startup) {
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
-void SetText(QLineEdit* box, std::string_view text) { box->setText(FromUtf8(text)); }
+void SetText(QLineEdit* box, std::string_view text) {
+  box->setText(FromUtf8(text));
+  // A write leaves the caret at the end, so a box narrower than its text would
+  // show the tail: 1612282.6716 read as 12282.6716. Show the most significant
+  // digits first, unless the user is typing in the box.
+  if (!box->hasFocus()) box->home(false);
+}
 
 void SetCaption(QLabel* label, std::string_view text) {
   label->setText(FromUtf8(text));

@@ -110,6 +110,8 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* txtELRml =
       TextBox(frame3, "txtELRml", {1920, 840, 855, 285}, "", 12, false, "Equivalent leak rate (ml/min)");
   Label(frame3, "Label7", {2880, 840, 465, 195}, "ml/min");
+  KeepTextReadable(txtELRgal);
+  KeepTextReadable(txtELRml);
 
   BuildMenus(window.get());
   ApplyTabOrder(window.get());
@@ -175,7 +177,11 @@ QLineEdit* frmPipeline::BoxOf(Box box) const {
 
 std::string frmPipeline::Text(Box box) const { return ui::Text(BoxOf(box)); }
 
-void frmPipeline::SetText(Box box, std::string_view text) { ui::SetText(BoxOf(box), text); }
+void frmPipeline::SetText(Box box, std::string_view text) {
+  QLineEdit* control = BoxOf(box);
+  ui::SetText(control, text);
+  if (box == Box::txtELRgal || box == Box::txtELRml) TipWhenClipped(control);
+}
 
 void frmPipeline::Enable(Box box) { BoxOf(box)->setEnabled(true); }
 

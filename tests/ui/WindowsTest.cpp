@@ -156,6 +156,47 @@ TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
   QApplication::setPalette(before);
 }
 
+// Contrast ratio of two colours by relative luminance (WCAG 2).
+double Contrast(QColor a, QColor b) {
+  auto luminance = [](QColor c) {
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A result is read from its first digit, whatever its length, and its text
+// stands out from the box in the default palette and in a dark one.
+TEST_F(Windows, ResultsAreReadableWholeAndClear) {
+  const QPalette before = QApplication::palette();
+  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  for (const QPalette& palette : {before, dark}) {
+    QApplication::setPalette(palette);
+    ShowCalculator();
+    Click("Option4");
+    TypeInto("txtLR", "1234.5678");
+    TypeInto("txtRef", "7");
+    TypeInto("txtActual", "3000");
+    Click("cmdCalculate");
+    QLineEdit* ml = Box("txtELRml");
+    ASSERT_EQ(ml->text(), QStringLiteral("1612282.6716"));
+    EXPECT_EQ(ml->cursorPosition(), 0) << "the box shows the start of its text";
+    EXPECT_EQ(ml->toolTip(), ml->text());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ml)->text(QAccessible::Value), ml->text());
+    const QImage image = ml->grab().toImage();
+    const QColor background = image.pixelColor(image.width() - 4, image.height() / 2);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width() - 4; ++x) best = std::max(best, Contrast(image.pixelColor(x, y), background));
+    }
+    EXPECT_GE(best, 4.5);
+    Instance<frmPipeline>().Unload();
+  }
+  QApplication::setPalette(before);
+}
+
 TEST_F(Windows, EnterAndEscDoNothingInTheCalculatorWindow) {
   QWidget* window = ShowCalculator();
   QTest::keyClick(Box("txtActual"), Qt::Key_Return);
@@ -355,6 +396,7 @@ TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
       {"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},       {"12", "12", "12.0"},
       {"1.005", "1.005", "1.005"}, {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
       {"-3", "-3", "-3.0"},        {"-", "-", "-"},             {"abc", "abc", "abc"},
+      {"12345678.123456", "12345678.123456", "12345678.1235"},
   };
   for (const auto& row : rows) {
     TypeInto("txtLR", row.keys);
@@ -363,6 +405,7 @@ TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
     Box("txtRef")->setFocus();
     EXPECT_EQ(Box("txtLR")->text(), QString::fromUtf8(row.afterLeaving)) << row.keys;
     EXPECT_EQ(Module1::strLR, row.afterLeaving) << row.keys;
+    EXPECT_EQ(Box("txtLR")->cursorPosition(), 0) << row.keys << ": shows its start";
   }
   TypeInto("txtLR", "2.5");
   QTest::keyClick(Box("txtLR"), Qt::Key_Backspace);
