@@ -1,12 +1,16 @@
 #include "Controls.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <vector>
@@ -52,7 +56,37 @@ class ReadableText : public QObject {
   }
 };
 
+// The platform style, but a group frame drawn as lines rather than from the
+// style's small bitmap, which a printed page would show blurred.
+class FrameStyle : public QProxyStyle {
+ public:
+  FrameStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const auto* frame = qobject_cast<const QGroupBox*>(widget);
+    const int titleHeight = frame != nullptr && frame->title().isEmpty()
+                                ? 0
+                                : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    const QRectF edge = QRectF(option->rect.adjusted(0, titleHeight + 3, 0, 0)).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QColor(117, 117, 117, 50));
+    painter->setBrush(QColor(0, 0, 0, 3));
+    painter->drawRoundedRect(edge, 2, 2);
+    painter->restore();
+  }
+};
+
 }  // namespace
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title) {
+  static FrameStyle* const style = new FrameStyle;
+  auto* frame = Make<QGroupBox>(parent, name, at, title);
+  frame->setStyle(style);
+  return frame;
+}
 
 void KeepTextReadable(QLineEdit* box) {
   ReadableText::Apply(box);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <utility>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -28,6 +29,9 @@ Control* Make(QWidget* parent, const char* name, Twips at, Args&&... args) {
   Place(control, at);
   return control;
 }
+
+// A frame (group box) inside `parent`, drawn as lines on screen and on paper.
+QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title = {});
 
 // Keyboard order: controls given a tab index are chained lowest first.
 void SetTabIndex(QWidget* control, int index);

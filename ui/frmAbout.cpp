@@ -35,7 +35,7 @@ std::unique_ptr<QWidget> frmAbout::Build() {
   w->setFont(DialogFont());
   w->setFixedSize(Px(6405), Px(3285));
 
-  auto* frame1 = Make<QGroupBox>(w, "Frame1", {120, 720, 6135, 2175});
+  auto* frame1 = MakeFrame(w, "Frame1", {120, 720, 6135, 2175});
   SetTabIndex(frame1, 5);
   MakeLogo(frame1, "Image2", {120, 240, 2775, 1815});
   auto* cmdOK = Make<QPushButton>(w, "cmdOK", {3870, 1575, 1740, 585}, QStringLiteral("OK"));

@@ -74,7 +74,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   client->setFixedSize(Px(4200), Px(5640));
   window->setCentralWidget(client);
 
-  auto* frame2 = Make<QGroupBox>(client, "Frame2", {120, 120, 3975, 2055},
+  auto* frame2 = MakeFrame(client, "Frame2", {120, 120, 3975, 2055},
                                  QStringLiteral("Select the EPA Leak Rate and Reference Pressure"));
   SetTabIndex(frame2, 5);
   auto* option1 = OptionButton(frame2, "Option1", {240, 360, 1815, 375}, "3.0 gal/hr at 10 psi", 6);
@@ -88,7 +88,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* txtRef = TextBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
   Label(frame2, "Label10", {3120, 1560, 195, 195}, "psi");
 
-  auto* frame1 = Make<QGroupBox>(client, "Frame1", {120, 2280, 3975, 1695},
+  auto* frame1 = MakeFrame(client, "Frame1", {120, 2280, 3975, 1695},
                                  QStringLiteral("Input the Desired Equivalent Pressure"));
   SetTabIndex(frame1, 0);
   Label(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", true);
@@ -100,7 +100,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   cmdCalculate->setAutoDefault(false);
   SetTabIndex(cmdCalculate, 3);
 
-  auto* frame3 = Make<QGroupBox>(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
+  auto* frame3 = MakeFrame(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
   SetTabIndex(frame3, 11);
   Label(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", true);
   auto* txtELRgal =

@@ -30,7 +30,7 @@ std::unique_ptr<QWidget> frmSplash::Build() {
   w->setFont(DialogFont());
   w->setFixedSize(Px(5595), Px(3405));
 
-  auto* frame1 = Make<QGroupBox>(w, "Frame1", {120, 480, 5400, 2085});
+  auto* frame1 = MakeFrame(w, "Frame1", {120, 480, 5400, 2085});
   SetTabIndex(frame1, 0);
   auto* timer1 = new QTimer(frame1);
   timer1->setObjectName(QStringLiteral("Timer1"));

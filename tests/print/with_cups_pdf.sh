@@ -2,7 +2,8 @@
 # Runs a command against a CUPS scheduler of its own, whose default printer is
 # a cups-pdf queue writing into a scratch folder; stops the scheduler again,
 # also when the command fails. The command sees CUPS_SERVER and
-# VARNOCK_PDF_OUT (the folder where printed PDFs arrive).
+# VARNOCK_PDF_OUT (the folder where printed PDFs arrive) and VARNOCK_CUPS_SPOOL
+# (where the scheduler keeps each job's document as the program sent it).
 # usage: with_cups_pdf.sh command [args...]
 set -euo pipefail
 scratch=$(mktemp -d /tmp/varnock-cups.XXXXXX)
@@ -23,6 +24,7 @@ cat > "$scratch/etc/cupsd.conf" <<CONF
 Listen $socket
 LogLevel warn
 WebInterface No
+PreserveJobFiles Yes
 Browsing No
 DefaultAuthType None
 <Location />
@@ -65,7 +67,7 @@ lpadmin -h "$socket" -p VarnockPDF -E -v "cups-pdf:/$instance" -P /usr/share/ppd
 lpadmin -h "$socket" -d VarnockPDF
 
 status=0
-CUPS_SERVER=$socket VARNOCK_PDF_OUT=$scratch/pdf HOME=$scratch "$@" || status=$?
+CUPS_SERVER=$socket VARNOCK_PDF_OUT=$scratch/pdf VARNOCK_CUPS_SPOOL=$scratch/spool HOME=$scratch "$@" || status=$?
 if [ $status -ne 0 ]; then
   echo "--- CUPS error log" >&2
   cat "$scratch/log/error_log" >&2 || true
