@@ -13,7 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libcups2-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
   clang libclang-rt-14-dev

@@ -47,10 +47,11 @@ std::unique_ptr<QWidget> frmAbout::Build() {
                               QStringLiteral("Developed by Kestrane, Inc. for Holvane, Inc."));
   label1->setWordWrap(true);
   label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Make<QLabel>(w, "lblCopyright", {120, 3000, 3375, 255},
+  auto* lblCopyright = Make<QLabel>(w, "lblCopyright", {120, 3000, 3375, 255},
                                     QStringLiteral("Copyright \u00a9 Holvane, Inc. All rights reserved."));
   lblTitle_ = Make<QLabel>(w, "lblTitle", {120, 120, 2805, 360}, QStringLiteral("App Name"));
   lblVersion_ = Make<QLabel>(w, "lblVersion", {120, 480, 3885, 345}, QStringLiteral("Version"));
+  for (QLabel* label : {lblCopyright, lblTitle_, lblVersion_}) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ApplyTabOrder(w);
 
   Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });

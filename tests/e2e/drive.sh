@@ -14,8 +14,12 @@ wait_window() {
   return 1
 }
 
-# Window geometry into X, Y, WIDTH, HEIGHT.
-geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+# Window geometry into X, Y, WIDTH, HEIGHT; the position from xwininfo, as
+# xdotool counts a reparented window's frame offset twice.
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  read -r X Y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { print x, $NF }')
+}
 
 # Clicks at a point of the calculator window's client area (pixels, below
 # the menu bar, whose height is what the window has beyond its 376 pixels).

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# The real program under an X server: splash first, the calculator about 3 s
-# later, a calculation with the mouse and keyboard, then File > Exit.
+# The real program under an X server and a window manager: splash first, the
+# calculator about 3 s later with its frame centred on the screen, a
+# calculation with the mouse and keyboard, then File > Exit.
 # usage: end_to_end.sh path/to/tovel   (run under xvfb-run)
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/drive.sh"
 tovel=$1
 scratch=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# A window manager frames the windows; it is ready when it has taken over the screen.
+openbox --sm-disable 2>/dev/null & wm=$!
+sleep 1
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -22,7 +26,13 @@ echo "calculator window after ${elapsed}s"
 awk -v e="$elapsed" 'BEGIN { exit !(e > 2.5 && e < 5) }' || fail "the splash lasted ${elapsed}s"
 xdotool search --onlyvisible --pid $pid | grep -qx "$splash" && fail "the splash window is still shown"
 
+# The whole frame, title bar included, is centred on the 1024 x 768 screen.
+sleep 0.5
 geometry "$calculator"
+read -r left right top bottom < <(xprop -id "$calculator" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+centreX=$((X - left + (WIDTH + left + right) / 2)) centreY=$((Y - top + (HEIGHT + top + bottom) / 2))
+[ $((centreX - 512)) -ge -2 ] && [ $((centreX - 512)) -le 2 ] && [ $((centreY - 384)) -ge -2 ] && [ $((centreY - 384)) -le 2 ] ||
+  fail "the frame's centre is at $centreX,$centreY, not at the screen's 512,384"
 menu=$((HEIGHT - 376))
 results="${RESULT_GAL%%+*}+$((X + $(echo "$RESULT_GAL" | cut -d+ -f2)))+$((Y + menu + $(echo "$RESULT_GAL" | cut -d+ -f3)))"
 import -window root -crop "$results" "$scratch/before.png"

@@ -249,6 +249,9 @@ TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
   EXPECT_EQ(about->windowTitle(), QStringLiteral("About Varnock"));
   EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), QStringLiteral("Varnock"));
   EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  for (QLabel* label : about->findChildren<QLabel*>()) {
+    EXPECT_TRUE(label->alignment() & Qt::AlignTop) << label->objectName().toStdString() << " draws from the top";
+  }
   Click("cmdCalculate");
   EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
 }
