@@ -16,6 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$scratch"/out/varnock_2.5.2_*.deb) || fail "no package varnock_2.5.2_*.deb"
 [ "$(dpkg-deb -f "$deb" Package)" = varnock ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 2.5.2 ] || fail "package version"
+grep -q '<.*@.*>' <<<"$(dpkg-deb -f "$deb" Maintainer)" || fail "the Maintainer field has no e-mail address"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for library in libqt6widgets6 libqt6printsupport6 libqt6svg6 libcups2 libc6; do
@@ -28,10 +29,13 @@ for file in usr/bin/tovel \
             usr/share/applications/com.holvane.varnock.desktop \
             usr/share/icons/hicolor/32x32/apps/com.holvane.varnock.png \
             usr/share/icons/hicolor/scalable/apps/com.holvane.varnock.svg \
-            usr/share/metainfo/com.holvane.varnock.metainfo.xml; do
+            usr/share/metainfo/com.holvane.varnock.metainfo.xml \
+            usr/share/doc/varnock/copyright; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$root/usr/bin/tovel" ] || fail "tovel is not executable"
+readelf -S "$root/usr/bin/tovel" | grep -q '\.debug_' && fail "tovel carries debug information"
+grep -q 'LGPL-3' "$root/usr/share/doc/varnock/copyright" || fail "the copyright file lacks Qt's licence notice"
 
 # The unpacked program starts and reaches the calculator window.
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c "
