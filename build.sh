@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   cmake ninja-build g++ locales
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins librsvg2-bin libgl-dev libcups2-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick openbox

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <vector>
 
@@ -30,11 +30,21 @@ class Logo : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    renderer_.render(&painter, QRectF(rect()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), Rendering(width() * devicePixelRatioF()));
   }
 
  private:
-  QSvgRenderer renderer_{QStringLiteral(":/art/logo.svg")};
+  // The smallest rendering at least as wide as the control in device pixels;
+  // named by percent, they are listed smallest first.
+  static QPixmap Rendering(double deviceWidth) {
+    QPixmap pixmap;
+    for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("logo-*.png")})) {
+      pixmap.load(QStringLiteral(":/art/") + name);
+      if (pixmap.width() >= deviceWidth) break;
+    }
+    return pixmap;
+  }
 };
 
 // Keeps a disabled box's text in the palette's ordinary text colour, also
@@ -153,16 +163,9 @@ QFont Arial(double points, bool bold) {
 }
 
 QIcon AppIcon() {
-  // Rendered here rather than through an icon plug-in that may be missing.
-  QSvgRenderer renderer(QStringLiteral(":/art/icon.svg"));
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
+  for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("icon-*.png")})) {
+    icon.addFile(QStringLiteral(":/art/") + name);
   }
   return icon;
 }

@@ -52,8 +52,8 @@ QFont DialogFont();
 QFont Arial(double points, bool bold);
 
 QIcon AppIcon();
-// The logo, stretched to the control, drawn from its vector source so that it
-// stays sharp at any scale.
+// The logo, stretched to the control, from the rendering that suits the
+// screen's scale, so that it stays sharp.
 QWidget* MakeLogo(QWidget* parent, const char* name, Twips at);
 
 // Windows centred on the screen or on another window.

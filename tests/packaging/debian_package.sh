@@ -19,7 +19,7 @@ deb=$(ls "$scratch"/out/varnock_2.5.2_*.deb) || fail "no package varnock_2.5.2_*
 grep -q '<.*@.*>' <<<"$(dpkg-deb -f "$deb" Maintainer)" || fail "the Maintainer field has no e-mail address"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libqt6svg6 libcups2 libc6; do
+for library in libqt6widgets6 libqt6printsupport6 libcups2 libc6; do
   grep -q "$library" <<<"$depends" || fail "no computed dependency on $library"
 done
 
