@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Compiles the Windows resource script with mingw-w64's windres and checks the
-# version record and icon in what windres reads back from the compiled resource.
-# usage: version_record.sh path/to/tovel.rc
+# Checks the version record and icon of the Windows program in what
+# mingw-w64's windres reads back: from the built tovel.exe itself, or from the
+# resource script compiled on its own.
+# usage: version_record.sh path/to/tovel.rc|path/to/tovel.exe
 set -euo pipefail
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc "$1" -O res -o "$scratch/tovel.res"
-x86_64-w64-mingw32-windres -i "$scratch/tovel.res" -O rc -o "$scratch/back.rc"
+if [[ $1 == *.exe ]]; then
+  x86_64-w64-mingw32-windres -J coff -i "$1" -O rc -o "$scratch/back.rc"
+else
+  x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc "$1" -O res -o "$scratch/tovel.res"
+  x86_64-w64-mingw32-windres -i "$scratch/tovel.res" -O rc -o "$scratch/back.rc"
+fi
 expected=(
   'FILEVERSION 2, 5, 0, 2'
   'PRODUCTVERSION 2, 5, 0, 2'

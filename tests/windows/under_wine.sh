@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The Windows program as a Windows user meets it, under Wine in a throwaway
+# prefix: silent install, Start menu entry and uninstaller in place, the
+# version record read back from the installed tovel.exe, the splash and then
+# the calculator window, a calculation with real clicks and keys read back by
+# OCR, one page printed to the suite's cups-pdf queue, File > Exit with status
+# 0, and a silent uninstall that leaves nothing in Program Files.
+# usage: with_cups_pdf.sh xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" under_wine.sh setup.exe
+# VARNOCK_SCREENSHOT=file.png also keeps a picture of the calculator window.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/drive.sh"
+setup=$(realpath "$1")
+wine=$(command -v wine || echo /usr/lib/wine/wine64)
+export WINEPREFIX=$(mktemp -d /tmp/varnock-wine.XXXXXX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+scratch=$(mktemp -d)
+pid= wm=
+trap 'kill $pid $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+started=$SECONDS
+
+"$wine" wineboot --init
+# A fresh prefix has no Arial: its metric-compatible stand-in, as on Linux.
+"$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
+wineserver -w
+
+"$wine" "$setup" /S
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Varnock"
+[ -f "$folder/tovel.exe" ] || fail "tovel.exe is not in Program Files\\Varnock"
+[ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in Program Files\\Varnock"
+"$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnock' >/dev/null 2>&1 ||
+  fail "the uninstaller is not registered"
+find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Varnock/Varnock.lnk' | grep -q . || fail "no Start menu entry Varnock"
+"$here/../packaging/version_record.sh" "$folder/tovel.exe" || fail "the version record of the installed tovel.exe"
+echo "installed in $((SECONDS - started)) s"
+
+openbox --sm-disable 2>/dev/null & wm=$!
+sleep 1
+(cd "$folder" && exec "$wine" tovel.exe) & pid=$!
+wait_window 30 --name '^Varnock$' >/dev/null || fail "no splash window"
+calculator=$(wait_window 30 --name '^Holvane Varnock$') || fail "no calculator window"
+sleep 1
+geometry "$calculator"
+menu=$((HEIGHT - 376))
+[ "$WIDTH" -eq 280 ] && [ $menu -ge 15 ] && [ $menu -le 30 ] || fail "client area ${WIDTH}x${HEIGHT} is not 280 x 376 below a menu bar"
+
+choose_option2_type_45_calculate "$calculator"
+sleep 0.5
+[ -n "${VARNOCK_SCREENSHOT:-}" ] && import -window "$calculator" "$VARNOCK_SCREENSHOT"
+# Read as a user reads them: the two result boxes, enlarged, through OCR.
+import -window root -crop "57x51+$((X + 136))+$((Y + menu + 296))" "$scratch/results.png"
+convert "$scratch/results.png" -colorspace Gray -resize 400% "$scratch/large.png"
+read -r -d '' results < <(tesseract "$scratch/large.png" - --psm 6 2>/dev/null | tr -s ' \n' '  '; printf '\0') || true
+[ "$(echo $results)" = "0.245 15.4522" ] || fail "the results read \"$(echo $results)\", not 0.245 and 15.4522"
+
+pdfs=$(ls "$VARNOCK_PDF_OUT" | wc -l)
+xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
+sleep 0.5
+xdotool key p
+for _ in $(seq 300); do [ "$(ls "$VARNOCK_PDF_OUT" | wc -l)" -gt "$pdfs" ] && break; sleep 0.1; done
+pdf=$(ls -t "$VARNOCK_PDF_OUT"/*.pdf 2>/dev/null | head -n 1) || fail "nothing was printed"
+sleep 1
+pdfinfo "$pdf" | grep -Eq '^Pages: +1$' || fail "the printout is not one page"
+
+xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
+sleep 0.5
+xdotool key x
+status=0
+wait $pid || status=$?
+[ $status -eq 0 ] || fail "File > Exit ended with status $status"
+pid=
+
+"$wine" "$folder/Uninstall.exe" /S
+wineserver -w
+[ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -n 3)"
+echo "under Wine: passed in $((SECONDS - started)) s"
