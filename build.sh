@@ -4,7 +4,8 @@
 #
 #   ./build.sh run    install, build, start tovel
 #   ./build.sh test   install, build, run every test (also under ASan and UBSan),
-#                     then each fuzz target for a minute
+#                     then each fuzz target for a minute, then build the Windows
+#                     program and installer and test them under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,6 +19,11 @@ PACKAGES=(
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
   clang libclang-rt-14-dev
 )
+# The Windows program: cross compiler, Qt's source, installer maker, and Wine
+# with OCR to run and read it in the tests.
+WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix nsis wine wine64 tesseract-ocr
+)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -25,7 +31,7 @@ as_root() {
 
 install_dependencies() {
   local missing=()
-  for package in "${PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -40,6 +46,19 @@ install_dependencies() {
   fi
 }
 
+# Qt for Windows is built from Debian's source package of the installed Qt.
+enable_source_packages() {
+  grep -rqs '^Types: deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+  as_root tee /etc/apt/sources.list.d/varnock-deb-src.sources >/dev/null <<SOURCES
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $(. /etc/os-release && echo "$VERSION_CODENAME") $(. /etc/os-release && echo "$VERSION_CODENAME")-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  as_root apt-get update -qq
+}
+
 build() {
   local folder=$1
   shift
@@ -49,12 +68,13 @@ build() {
 
 case "${1:-}" in
   run)
-    install_dependencies
+    install_dependencies "${PACKAGES[@]}"
     build build
     exec ./build/tovel
     ;;
   test)
-    install_dependencies
+    install_dependencies "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    enable_source_packages
     build build -DVARNOCK_WERROR=ON
     ctest --test-dir build --output-on-failure
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVARNOCK_SANITIZE=ON -DVARNOCK_WERROR=ON
@@ -62,6 +82,11 @@ case "${1:-}" in
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build-sanitize --output-on-failure
     CC=clang CXX=clang++ build build-fuzz -DVARNOCK_FUZZ=ON -DVARNOCK_WERROR=ON
     ctest --test-dir build-fuzz --output-on-failure
+    # The Windows program (Qt for Windows is built on the first run only),
+    # installed and used under Wine.
+    packaging/windows/build-windows.sh build-windows
+    tests/print/with_cups_pdf.sh xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+      tests/windows/under_wine.sh build-windows/varnock-2.5.2-win64.exe
     ;;
   *)
     echo "usage: $0 run|test" >&2
