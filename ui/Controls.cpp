@@ -55,7 +55,8 @@ class ReadableText : public QObject {
   using QObject::QObject;
   static void Apply(QWidget* box) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, QApplication::palette(box).color(QPalette::Active, QPalette::Text));
+    const QColor text = QApplication::palette(box).color(QPalette::Active, QPalette::Text);
+    palette.setColor(QPalette::Disabled, QPalette::Text, text);
     box->setPalette(palette);
   }
 
@@ -120,7 +121,9 @@ void ApplyTabOrder(QWidget* window) {
   // this only once a button of the group has had the focus, so Shift+Tab at
   // start would land on the last, unselected one.
   for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
-    if (option->autoExclusive() && !option->isChecked()) option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+    if (option->autoExclusive() && !option->isChecked()) {
+      option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+    }
   }
   std::vector<QWidget*> chain;
   for (QWidget* control : window->findChildren<QWidget*>()) {

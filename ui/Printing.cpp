@@ -33,9 +33,9 @@ QString Footer() {
 }
 
 // The window as drawing commands. Drawn on a printer directly, a widget is
-// first made a bitmap; and the style keeps some parts (button faces) as
-// bitmaps unless the drawing is turned: a turn too small to see keeps them
-// lines and gradients too.
+// first made a bitmap. The style draws some parts (button faces) from cached
+// bitmaps unless the drawing is sheared: a shear far too small to see makes
+// it draw them as lines and gradients too.
 QPicture VectorImage(QWidget* window) {
   QPicture picture;
   QPainter painter(&picture);

@@ -75,7 +75,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   window->setCentralWidget(client);
 
   auto* frame2 = MakeFrame(client, "Frame2", {120, 120, 3975, 2055},
-                                 QStringLiteral("Select the EPA Leak Rate and Reference Pressure"));
+                           QStringLiteral("Select the EPA Leak Rate and Reference Pressure"));
   SetTabIndex(frame2, 5);
   auto* option1 = OptionButton(frame2, "Option1", {240, 360, 1815, 375}, "3.0 gal/hr at 10 psi", 6);
   auto* option2 = OptionButton(frame2, "Option2", {240, 720, 1695, 375}, "0.2 gal/hr at 30 psi", 18);
@@ -89,7 +89,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   Label(frame2, "Label10", {3120, 1560, 195, 195}, "psi");
 
   auto* frame1 = MakeFrame(client, "Frame1", {120, 2280, 3975, 1695},
-                                 QStringLiteral("Input the Desired Equivalent Pressure"));
+                           QStringLiteral("Input the Desired Equivalent Pressure"));
   SetTabIndex(frame1, 0);
   Label(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", true);
   auto* txtActual =

@@ -77,7 +77,8 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }
   EXPECT_TRUE(text.contains(QStringLiteral("Printed ") + printedAt)) << text.toStdString();
-  const QStringList images = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), sent}).split('\n', Qt::SkipEmptyParts);
+  const QStringList images =
+      RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), sent}).split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(images.size(), 2) << images.join('\n').toStdString();
 }
 
