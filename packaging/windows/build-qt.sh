@@ -29,7 +29,7 @@ cmake -S "$source" -B "$work/build" -G Ninja \
   -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF \
-  -DFEATURE_sql_sqlite=OFF -DFEATURE_direct2d=OFF >&2
+  -DFEATURE_sql_sqlite=OFF >&2
 cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2
 echo "built in $((SECONDS - started)) s" > "$prefix/.complete"
