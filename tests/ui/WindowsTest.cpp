@@ -139,14 +139,18 @@ TEST_F(Windows, EveryTextIsFullyVisible) {
   EXPECT_LE(result->fontMetrics().horizontalAdvance(QStringLiteral("-327.7906")) + 8, result->width());
 }
 
+// A dark platform palette with light text.
+QPalette DarkPalette() {
+  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  return dark;
+}
+
 // No control sets colours of its own, so every text stays readable in a dark
 // platform palette.
 TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
   const QPalette before = QApplication::palette();
-  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-  dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-  dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+  const QPalette dark = DarkPalette();
   QApplication::setPalette(dark);
   for (QWidget* control : ShowAllWindows()) {
     for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
@@ -170,9 +174,7 @@ double Contrast(QColor a, QColor b) {
 // stands out from the box in the default palette and in a dark one.
 TEST_F(Windows, ResultsAreReadableWholeAndClear) {
   const QPalette before = QApplication::palette();
-  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-  for (const QPalette& palette : {before, dark}) {
+  for (const QPalette& palette : {before, DarkPalette()}) {
     QApplication::setPalette(palette);
     ShowCalculator();
     Click("Option4");
