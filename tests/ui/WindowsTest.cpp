@@ -142,7 +142,9 @@ TEST_F(Windows, EveryTextIsFullyVisible) {
 // A dark platform palette with light text.
 QPalette DarkPalette() {
   QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  }
   return dark;
 }
 
