@@ -1,5 +1,6 @@
 #include "Equivalence.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <string>
@@ -19,16 +20,43 @@ constexpr const char* kMillilitresPattern = "###0.0###";
 constexpr const char* kLeakRatePattern = "##0.0###";
 constexpr int kTestedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
-// Converts one of the three shared values, naming it if it is not a number.
-double ToNumber(const std::string& text, const char* what) {
+// An entry as a report names it, and what the user should type instead.
+struct Entry {
+  const char* name;
+  const char* hint;
+};
+constexpr Entry kEquivalentPressure{"equivalent pressure", "Type a pressure in psi, such as 30."};
+constexpr Entry kReferencePressure{"reference pressure", "Type a pressure in psi, such as 10."};
+constexpr Entry kLeakRate{"leak rate", "Type a leak rate in gal/h, such as 0.2."};
+
+std::string The(const Entry& entry, const std::string& text) {
+  return std::string("The ") + entry.name + " " + Quoted(text);
+}
+
+// What is wrong with a text that did not convert.
+std::string Problem(const std::string& text, FailureKind kind) {
+  if (kind == FailureKind::Overflow) return " is too large a number.";
+  if (text.find(',') != std::string::npos) {
+    std::string pointed = text;
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    try {
+      TextToReal(pointed);
+      return " is not a number: use a point as the decimal mark (45.5, not 45,5) and no thousands separator.";
+    } catch (const Failure&) {
+    }
+  }
+  return " is not a number.";
+}
+
+// Converts one of the three shared values, naming its entry if it is not a number.
+double ToNumber(const std::string& text, const Entry& entry) {
   try {
     return TextToReal(text);
   } catch (const Failure& failure) {
-    const std::string tail = failure.kind() == FailureKind::Overflow
-                                 ? " is beyond the range of numbers."
-                                 : " is not a number.";
-    throw Failure(failure.kind(),
-                  std::string(KindName(failure.kind())) + ": the " + what + " " + Quoted(text) + tail);
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+      throw Failure(failure.kind(), std::string("The ") + entry.name + " is empty. " + entry.hint);
+    }
+    throw Failure(failure.kind(), The(entry, text) + Problem(text, failure.kind()) + " " + entry.hint);
   }
 }
 
@@ -36,10 +64,10 @@ int RaisedFlags() { return std::fetestexcept(kTestedFlags); }
 
 // Division by zero if that flag is up, otherwise Overflow (invalid operation
 // included), as the user knows these failures.
-[[noreturn]] void ThrowFlagged(int raised, const std::string& detail) {
+[[noreturn]] void ThrowFlagged(int raised, const std::string& message) {
   const FailureKind kind =
       (raised & FE_DIVBYZERO) != 0 ? FailureKind::DivisionByZero : FailureKind::Overflow;
-  throw Failure(kind, std::string(KindName(kind)) + ": " + detail);
+  throw Failure(kind, message);
 }
 
 }  // namespace
@@ -70,6 +98,10 @@ void Option4_Click(CalculatorControls& window, std::int16_t) {
   window.Enable(Box::txtRef);
   window.ShowMessage("Please input a leak rate and reference pressure into the text box");
   window.SetFocus(Box::txtLR);
+  OwnPair_Typed(window);
+}
+
+void OwnPair_Typed(CalculatorControls& window) {
   Module1::strLR = window.Text(Box::txtLR);
   Module1::strRef = window.Text(Box::txtRef);
 }
@@ -92,31 +124,30 @@ void cmdCalculate_Click(CalculatorControls& window) {
   std::feclearexcept(FE_ALL_EXCEPT);
   // volatile keeps each operation between the flag tests that belong to it:
   // without it the compiler may move the arithmetic across fetestexcept.
-  volatile double actual = ToNumber(strActual, "equivalent pressure");
-  volatile double reference = ToNumber(strRef, "reference pressure");
+  volatile double actual = ToNumber(strActual, kEquivalentPressure);
+  volatile double reference = ToNumber(strRef, kReferencePressure);
   volatile double ratio = actual / reference;
   if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised, "the equivalent pressure " + Quoted(strActual) +
-                             " divided by the reference pressure " + Quoted(strRef) + " has no value.");
+    ThrowFlagged(raised, reference == 0
+                             ? The(kReferencePressure, strRef) +
+                                   " is zero, so there is no equivalent rate. Type a reference pressure other than 0."
+                             : The(kEquivalentPressure, strActual) + " divided by the reference pressure " +
+                                   Quoted(strRef) + " is too large a number. " + kEquivalentPressure.hint);
   }
   if (ratio < 0) {
     throw Failure(FailureKind::InvalidArgument,
-                  "Invalid argument: the equivalent pressure " + Quoted(strActual) +
-                      " and the reference pressure " + Quoted(strRef) +
-                      " have opposite signs; a negative ratio has no square root.");
+                  The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
+                      " have opposite signs, and a negative ratio has no square root. "
+                      "Type both pressures as positive numbers.");
   }
   volatile double exponent = kExponent;
   volatile double root = std::pow(ratio, exponent);
-  volatile double rate = ToNumber(strLR, "leak rate");
+  volatile double rate = ToNumber(strLR, kLeakRate);
   volatile double gal = rate * root;
-  if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised, "the equivalent leak rate for the leak rate " + Quoted(strLR) +
-                             " is beyond the range of numbers.");
-  }
   volatile double millilitres = gal * kMillilitresPerGallon;
   if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised, "the equivalent leak rate in ml/min for the leak rate " + Quoted(strLR) +
-                             " is beyond the range of numbers.");
+    ThrowFlagged(raised, "The equivalent leak rate for the leak rate " + Quoted(strLR) +
+                             " is too large a number. Type a smaller leak rate or equivalent pressure.");
   }
   const double ml = millilitres / kMinutesPerHour;
   // Both results or neither: a fresh gal/h beside a stale ml/min would mislead.

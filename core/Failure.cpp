@@ -10,6 +10,8 @@ FailureKind Failure::kind() const noexcept { return kind_; }
 
 const char* Failure::what() const noexcept { return message_.c_str(); }
 
+std::string Failure::Report() const { return message_ + "\n\n(" + KindName(kind_) + ")"; }
+
 const char* KindName(FailureKind kind) noexcept {
   switch (kind) {
     case FailureKind::TypeMismatch: return "Type mismatch";
@@ -17,6 +19,7 @@ const char* KindName(FailureKind kind) noexcept {
     case FailureKind::DivisionByZero: return "Division by zero";
     case FailureKind::InvalidArgument: return "Invalid argument";
     case FailureKind::WindowRuntime: return "Window error";
+    case FailureKind::Printing: return "Printing";
   }
   return "Error";
 }

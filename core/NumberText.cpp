@@ -205,11 +205,10 @@ double TextToReal(std::string_view text) {
   switch (parsed.status) {
     case ParseStatus::Number: return parsed.value;
     case ParseStatus::TooLarge:
-      throw Failure(FailureKind::Overflow,
-                    "Overflow: " + Quoted(text) + " is beyond the range of numbers.");
+      throw Failure(FailureKind::Overflow, Quoted(text) + " is too large a number.");
     case ParseStatus::NotANumber: break;
   }
-  throw Failure(FailureKind::TypeMismatch, "Type mismatch: " + Quoted(text) + " is not a number.");
+  throw Failure(FailureKind::TypeMismatch, Quoted(text) + " is not a number.");
 }
 
 std::string FormatByPattern(double value, std::string_view pattern) {

@@ -103,7 +103,7 @@ void RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const Failure& failure) {
-    ShowMessage(failure.what(), MessageKind::FailureReport);
+    ShowMessage(failure.Report(), MessageKind::FailureReport);
   } catch (const std::exception& error) {
     ShowMessage(std::string("Unexpected error: ") + error.what(), MessageKind::FailureReport);
   } catch (...) {

@@ -150,14 +150,20 @@ TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
   }
 }
 
-TEST_F(Equivalence, ReportsNameTheEntryAndItsValue) {
+TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
   const struct { Inputs in; const char* message; } rows[] = {
-      {{"3", "10", "abc"}, "Type mismatch: the equivalent pressure \"abc\" is not a number."},
-      {{"3", "", "30"}, "Type mismatch: the reference pressure \"\" is not a number."},
-      {{"x", "10", "30"}, "Type mismatch: the leak rate \"x\" is not a number."},
-      {{"3", "1e999", "30"}, "Overflow: the reference pressure \"1e999\" is beyond the range of numbers."},
+      {{"3", "10", "abc"}, "The equivalent pressure \"abc\" is not a number. Type a pressure in psi, such as 30."},
+      {{"3", " \t", "30"}, "The reference pressure is empty. Type a pressure in psi, such as 10."},
+      {{"x", "10", "30"}, "The leak rate \"x\" is not a number. Type a leak rate in gal/h, such as 0.2."},
+      {{"3", "10", "45,5"},
+       "The equivalent pressure \"45,5\" is not a number: use a point as the decimal mark (45.5, not 45,5) and no "
+       "thousands separator. Type a pressure in psi, such as 30."},
+      {{"3", "1e999", "30"}, "The reference pressure \"1e999\" is too large a number. Type a pressure in psi, such as 10."},
       {{"3", "0", "30"},
-       "Division by zero: the equivalent pressure \"30\" divided by the reference pressure \"0\" has no value."},
+       "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0."},
+      {{"3", "10", "-30"},
+       "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio has "
+       "no square root. Type both pressures as positive numbers."},
   };
   for (const auto& row : rows) {
     FakeWindow w;

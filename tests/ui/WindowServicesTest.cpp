@@ -152,13 +152,13 @@ TEST_F(WindowServices, AFailureIsReportedOnceAndTheProgramGoesOn) {
   form.Show();
   bool after = false;
   form.onClick = [&] {
-    throw Failure(FailureKind::TypeMismatch, "Type mismatch: the equivalent pressure \"abc\" is not a number.");
+    throw Failure(FailureKind::TypeMismatch, "The equivalent pressure \"abc\" is not a number.");
     after = true;
   };
   QTest::mouseClick(form.button, Qt::LeftButton);
   EXPECT_FALSE(after);
   ASSERT_EQ(reports.size(), 1);
-  EXPECT_EQ(reports[0], QStringLiteral("Type mismatch: the equivalent pressure \"abc\" is not a number."));
+  EXPECT_EQ(reports[0], QStringLiteral("The equivalent pressure \"abc\" is not a number.\n\n(Type mismatch)"));
   EXPECT_TRUE(form.IsLoaded());
 
   form.onClick = [] { throw std::runtime_error("disk on fire"); };
