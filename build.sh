@@ -63,13 +63,13 @@ build() {
   local folder=$1
   shift
   cmake -S . -B "$folder" -G Ninja "$@"
-  cmake --build "$folder"
+  cmake --build "$folder" ${TARGET:+--target "$TARGET"}
 }
 
 case "${1:-}" in
   run)
     install_dependencies "${PACKAGES[@]}"
-    build build
+    TARGET=tovel build build  # the program alone: the tests and benchmarks are built by "test"
     exec ./build/tovel
     ;;
   test)

@@ -1,8 +1,10 @@
 #include "Controls.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -47,26 +49,6 @@ class Logo : public QWidget {
   }
 };
 
-// Keeps a disabled box's text in the palette's ordinary text colour, also
-// after the platform palette changes: the disabled grey is too faint to read
-// a result by.
-class ReadableText : public QObject {
- public:
-  using QObject::QObject;
-  static void Apply(QWidget* box) {
-    QPalette palette = box->palette();
-    const QColor text = QApplication::palette(box).color(QPalette::Active, QPalette::Text);
-    palette.setColor(QPalette::Disabled, QPalette::Text, text);
-    box->setPalette(palette);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ApplicationPaletteChange) Apply(static_cast<QWidget*>(watched));
-    return false;
-  }
-};
-
 // The platform style, but a group frame drawn as lines rather than from the
 // style's small bitmap, which a printed page would show blurred.
 class FrameStyle : public QProxyStyle {
@@ -99,16 +81,99 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString&
   return frame;
 }
 
-void KeepTextReadable(QLineEdit* box) {
-  ReadableText::Apply(box);
-  box->installEventFilter(new ReadableText(box));
+ResultBox::ResultBox(QWidget* parent) : QLineEdit(parent) {
+  setEnabled(false);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QLineEdit::textChanged, this, &ResultBox::Describe);
+  ApplyLook();
 }
 
-void TipWhenClipped(QLineEdit* box) {
-  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-  const int room = box->width() - 2 * (frame + 2);  // 2: the line edit's own inner margin
-  box->setToolTip(box->fontMetrics().horizontalAdvance(box->text()) > room ? box->text() : QString());
+void ResultBox::SetOutOfDate(const QString& reason) {
+  if (reason == outOfDate_) return;
+  outOfDate_ = reason;
+  ApplyLook();
+  Describe();
 }
+
+bool ResultBox::event(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) ApplyLook();
+  if (event->type() == QEvent::ContextMenu) {
+    emit customContextMenuRequested(static_cast<QContextMenuEvent*>(event)->pos());
+    return true;
+  }
+  return QLineEdit::event(event);
+}
+
+void ResultBox::paintEvent(QPaintEvent* event) {
+  if (ShownText() == text()) return QLineEdit::paintEvent(event);
+  QPainter painter(this);
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  painter.setPen(palette().color(QPalette::Text));
+  const QRect room = TextRoom();
+  painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, ShownText());
+}
+
+// Where the line edit draws its text: its contents less its own margins.
+QRect ResultBox::TextRoom() const {
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).adjusted(2, 1, -2, -1);
+}
+
+QString ResultBox::ShownText() const { return fontMetrics().elidedText(text(), Qt::ElideRight, TextRoom().width()); }
+
+// The disabled grey is too faint to read a result by: the text takes the
+// palette's ordinary colour, or, out of date, one halfway to the background
+// (opaque, so that a printer draws it as it is).
+void ResultBox::ApplyLook() {
+  const QPalette platform = QApplication::palette(this);
+  QColor text = platform.color(QPalette::Active, QPalette::Text);
+  if (IsOutOfDate()) {
+    const QColor base = platform.color(QPalette::Active, QPalette::Base);
+    text = QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2, (text.blue() + base.blue()) / 2);
+  }
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Disabled, QPalette::Text, text);
+  setPalette(palette);
+  QFont font = this->font();
+  font.setStrikeOut(IsOutOfDate());
+  setFont(font);
+}
+
+void ResultBox::Describe() {
+  QStringList tip;
+  if (ShownText() != text()) tip << text();
+  if (IsOutOfDate()) tip << outOfDate_;
+  setToolTip(tip.join('\n'));
+  setAccessibleDescription(outOfDate_);
+}
+
+namespace {
+
+// Sends a key pressed with Alt or Ctrl on without its text: the box still
+// sees the key for its shortcuts but has nothing to type.
+class UnmodifiedTyping : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().isEmpty() || !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) return false;
+    QKeyEvent textless(key->type(), key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                       key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(watched, &textless);
+    event->setAccepted(textless.isAccepted());  // not taken: it goes on to the window
+    return true;
+  }
+};
+
+}  // namespace
+
+void TypeOnlyUnmodifiedKeys(QLineEdit* box) { box->installEventFilter(new UnmodifiedTyping(box)); }
 
 void Place(QWidget* control, Twips at) {
   control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height));
@@ -116,14 +181,38 @@ void Place(QWidget* control, Twips at) {
 
 void SetTabIndex(QWidget* control, int index) { control->setProperty(kTabIndex, index); }
 
-void ApplyTabOrder(QWidget* window) {
-  // A group of option buttons is one stop, at its selected button. Qt settles
-  // this only once a button of the group has had the focus, so Shift+Tab at
-  // start would land on the last, unselected one.
-  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
-    if (option->autoExclusive() && !option->isChecked()) {
-      option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() & ~Qt::TabFocus));
+namespace {
+
+// A group of option buttons is one Tab stop, at its selected button. Qt gives
+// the stop to the button that last had the focus, and settles it only once a
+// button of the group has had it; this keeps it at the selected one, however
+// the selection was made.
+class OneStopPerGroup : public QObject {
+ public:
+  using QObject::QObject;
+
+  static void Settle(const QWidget* group) {
+    for (QRadioButton* option : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+      if (!option->autoExclusive()) continue;
+      const int policy = option->focusPolicy();
+      option->setFocusPolicy(Qt::FocusPolicy(option->isChecked() ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
     }
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) Settle(static_cast<QWidget*>(watched)->parentWidget());
+    return false;
+  }
+};
+
+}  // namespace
+
+void ApplyTabOrder(QWidget* window) {
+  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+    option->installEventFilter(new OneStopPerGroup(option));
+    QObject::connect(option, &QRadioButton::toggled, option, [option] { OneStopPerGroup::Settle(option->parentWidget()); });
+    OneStopPerGroup::Settle(option->parentWidget());
   }
   std::vector<QWidget*> chain;
   for (QWidget* control : window->findChildren<QWidget*>()) {

@@ -2,13 +2,13 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 #include <utility>
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 
 // Building windows from their stored definitions: positions and sizes in
 // twips, tab indexes, fonts, and the program's pictures.
@@ -41,11 +41,37 @@ void ApplyTabOrder(QWidget* window);
 void AutoSize(QLabel* label);
 void FitToText(QLabel* label);
 
-// A box that stays disabled, so that it neither takes the focus nor edits,
-// shows its text as readable as a typed one, in any platform palette.
-void KeepTextReadable(QLineEdit* box);
-// A text wider than its box is also the box's tool tip, to be read whole.
-void TipWhenClipped(QLineEdit* box);
+// A box that shows a result. It stays disabled, so that it neither takes the
+// focus nor edits, yet shows its text as readable as a typed one in any
+// platform palette. A text too wide for it ends in "…", so that no cut
+// number reads as a whole one, and is its tool tip. Marked out of date, its
+// text is faint and struck through, with the reason as tool tip and
+// accessible description. A right click asks for the box's menu
+// (customContextMenuRequested), which a disabled widget would not.
+class ResultBox : public QLineEdit {
+ public:
+  explicit ResultBox(QWidget* parent);
+  // An empty reason: the result is current.
+  void SetOutOfDate(const QString& reason);
+  bool IsOutOfDate() const { return !outOfDate_.isEmpty(); }
+  // The text as the box shows it: whole, or its start and "…".
+  QString ShownText() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect TextRoom() const;
+  void ApplyLook();
+  void Describe();
+
+  QString outOfDate_;
+};
+
+// A key pressed with Alt or Ctrl held never types into the box; the box's
+// own shortcuts (copy, paste, select all, ...) still work.
+void TypeOnlyUnmodifiedKeys(QLineEdit* box);
 
 // The default dialog font, and Arial at a size for the windows that ask for it.
 QFont DialogFont();

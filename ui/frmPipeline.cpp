@@ -1,5 +1,7 @@
 #include "frmPipeline.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -13,6 +15,8 @@
 #include "Controls.h"
 #include "Equivalence.h"
 #include "Failure.h"
+#include "Module1.h"
+#include "NumberText.h"
 #include "frmAbout.h"
 
 namespace varnock::ui {
@@ -25,13 +29,21 @@ QRadioButton* OptionButton(QWidget* frame, const char* name, Twips at, const cha
   return option;
 }
 
-QLineEdit* TextBox(QWidget* frame, const char* name, Twips at, const char* text, int tabIndex, bool enabled,
-                   const char* spokenName) {
-  auto* box = Make<QLineEdit>(frame, name, at, QString::fromUtf8(text));
+template <class Control>
+Control* TextBox(QWidget* frame, const char* name, Twips at, int tabIndex, const char* spokenName) {
+  auto* box = Make<Control>(frame, name, at);
   box->setMaxLength(std::numeric_limits<int>::max());  // no length limit: Qt's default cuts at 32767
-  box->setEnabled(enabled);
   box->setAccessibleName(QString::fromUtf8(spokenName));
   SetTabIndex(box, tabIndex);
+  return box;
+}
+
+QLineEdit* EntryBox(QWidget* frame, const char* name, Twips at, const char* text, int tabIndex, bool enabled,
+                    const char* spokenName) {
+  auto* box = TextBox<QLineEdit>(frame, name, at, tabIndex, spokenName);
+  box->setText(QString::fromUtf8(text));
+  box->setEnabled(enabled);
+  TypeOnlyUnmodifiedKeys(box);
   return box;
 }
 
@@ -83,9 +95,9 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* option4 = OptionButton(frame2, "Option4", {240, 1440, 255, 495}, "", 20);
   option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
   option1->setChecked(true);
-  auto* txtLR = TextBox(frame2, "txtLR", {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
+  auto* txtLR = EntryBox(frame2, "txtLR", {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
   Label(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at");
-  auto* txtRef = TextBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
+  auto* txtRef = EntryBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
   Label(frame2, "Label10", {3120, 1560, 195, 195}, "psi");
 
   auto* frame1 = MakeFrame(client, "Frame1", {120, 2280, 3975, 1695},
@@ -93,25 +105,21 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   SetTabIndex(frame1, 0);
   Label(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", true);
   auto* txtActual =
-      TextBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
+      EntryBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
   Label(frame1, "Label8", {3120, 480, 195, 195}, "psi");
   auto* cmdCalculate = Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495},
                                          QStringLiteral("Calculate Equivalent Rates"));
-  cmdCalculate->setAutoDefault(false);
+  cmdCalculate->setAutoDefault(true);  // Enter presses it when it has the focus; it is not the default button
   SetTabIndex(cmdCalculate, 3);
 
   auto* frame3 = MakeFrame(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
   SetTabIndex(frame3, 11);
   Label(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", true);
-  auto* txtELRgal =
-      TextBox(frame3, "txtELRgal", {1920, 360, 855, 285}, "", 13, false, "Equivalent leak rate (gal/h)");
+  auto* txtELRgal = TextBox<ResultBox>(frame3, "txtELRgal", {1920, 360, 855, 285}, 13, "Equivalent leak rate (gal/h)");
   Label(frame3, "Label6", {2880, 360, 375, 195}, "gal/h");
   Label(frame3, "Label1", {240, 840, 1590, 195}, "Equivalent Leak Rate:", true);
-  auto* txtELRml =
-      TextBox(frame3, "txtELRml", {1920, 840, 855, 285}, "", 12, false, "Equivalent leak rate (ml/min)");
+  auto* txtELRml = TextBox<ResultBox>(frame3, "txtELRml", {1920, 840, 855, 285}, 12, "Equivalent leak rate (ml/min)");
   Label(frame3, "Label7", {2880, 840, 465, 195}, "ml/min");
-  KeepTextReadable(txtELRgal);
-  KeepTextReadable(txtELRml);
 
   BuildMenus(window.get());
   ApplyTabOrder(window.get());
@@ -120,16 +128,85 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   CentreOnScreen(window.get());
 
   boxes_ = {txtLR, txtRef, txtActual, txtELRgal, txtELRml};
-  Bind(option1, &QRadioButton::clicked, [this] { eq::Option1_Click(*this, 0); });
-  Bind(option2, &QRadioButton::clicked, [this] { eq::Option2_Click(*this, 0); });
-  Bind(option3, &QRadioButton::clicked, [this] { eq::Option3_Click(*this); });
-  Bind(option4, &QRadioButton::clicked, [this] { eq::Option4_Click(*this, 0); });
-  BindChange(txtActual, [this] { eq::txtActual_Change(*this); });
-  BindChange(txtLR, [this] { eq::txtLR_Change(*this); });
-  Bind(txtLR, &QLineEdit::editingFinished, [this] { eq::txtLR_LostFocus(*this); });
-  BindChange(txtRef, [this] { eq::txtRef_Change(*this); });
-  Bind(cmdCalculate, &QPushButton::clicked, [this] { eq::cmdCalculate_Click(*this); });
+  results_ = {txtELRgal, txtELRml};
+  // Any event may change the entries in force: after each, the results show
+  // whether they still belong to them.
+  auto bind = [this](auto* sender, auto signal, std::function<void()> operation) {
+    Bind(sender, signal, [this, operation = std::move(operation)] {
+      operation();
+      ShowWhetherResultsAreCurrent();
+    });
+  };
+  auto bindChange = [this](QLineEdit* box, std::function<void()> operation) {
+    BindChange(box, [this, operation = std::move(operation)] {
+      operation();
+      ShowWhetherResultsAreCurrent();
+    });
+  };
+  bind(option1, &QRadioButton::clicked, [this] { eq::Option1_Click(*this, 0); });
+  bind(option2, &QRadioButton::clicked, [this] { eq::Option2_Click(*this, 0); });
+  bind(option3, &QRadioButton::clicked, [this] { eq::Option3_Click(*this); });
+  bind(option4, &QRadioButton::clicked, [this] { eq::Option4_Click(*this, 0); });
+  bindChange(txtActual, [this] { eq::txtActual_Change(*this); });
+  bindChange(txtLR, [this] { eq::txtLR_Change(*this); });
+  bind(txtLR, &QLineEdit::editingFinished, [this] { eq::txtLR_LostFocus(*this); });
+  bindChange(txtRef, [this] { eq::txtRef_Change(*this); });
+  for (QLineEdit* own : {txtLR, txtRef}) {
+    bind(own, &QLineEdit::textEdited, [this, option4] {
+      if (option4->isChecked()) return;
+      option4->setChecked(true);  // no click: the user is already entering the pair, so no prompt
+      eq::OwnPair_Typed(*this);
+    });
+  }
+  bind(cmdCalculate, &QPushButton::clicked, [this] {
+    eq::cmdCalculate_Click(*this);
+    RememberWhatWasCalculated();
+  });
+  BuildResultMenu(window.get());
   return window;
+}
+
+void frmPipeline::BuildResultMenu(QWidget* window) {
+  auto* menu = new QMenu(window);
+  menu->setObjectName(QStringLiteral("mnuResult"));
+  QAction* copy = MenuEntry(menu, "mnuCopy", "Copy");
+  for (ResultBox* box : results_) {
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [menu, copy, box](QPoint at) {
+      // A result out of date cannot be carried off into a report.
+      copy->setEnabled(!box->text().isEmpty() && !box->IsOutOfDate());
+      copy->setData(box->text());
+      menu->popup(box->mapToGlobal(at));
+    });
+  }
+  Bind(copy, &QAction::triggered, [copy] { QGuiApplication::clipboard()->setText(copy->data().toString()); });
+}
+
+std::array<std::string, 3> frmPipeline::EntriesInForce() {
+  return {Module1::strLR, Module1::strRef, Module1::strActual};
+}
+
+void frmPipeline::RememberWhatWasCalculated() {
+  calculatedFrom_ = EntriesInForce();
+  auto number = [](const std::string& text) { return RealToText(TextToReal(text)); };
+  calculatedFor_ = QString::fromStdString(number(Module1::strLR) + " gal/h at " + number(Module1::strRef) +
+                                          " psi and " + number(Module1::strActual) + " psi");
+}
+
+void frmPipeline::ShowWhetherResultsAreCurrent() {
+  if (!IsLoaded() || calculatedFor_.isEmpty()) return;
+  const QString reason = calculatedFrom_ == EntriesInForce()
+                             ? QString()
+                             : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.")
+                                   .arg(calculatedFor_);
+  for (ResultBox* box : results_) box->SetOutOfDate(reason);
+}
+
+QString frmPipeline::ResultsNote() const {
+  if (calculatedFor_.isEmpty()) return {};
+  if (results_[0]->IsOutOfDate()) {
+    return QStringLiteral("Results out of date: calculated for %1, not for the entries shown.").arg(calculatedFor_);
+  }
+  return QStringLiteral("Results calculated for %1.").arg(calculatedFor_);
 }
 
 void frmPipeline::BuildMenus(QMainWindow* window) {
@@ -159,9 +236,13 @@ void frmPipeline::BuildMenus(QMainWindow* window) {
 
 void frmPipeline::Form_Load() { eq::Form_Load(*this); }
 
-void frmPipeline::Unloaded() { boxes_ = {}; }
+void frmPipeline::Unloaded() {
+  boxes_ = {};
+  results_ = {};
+  calculatedFor_.clear();
+}
 
-void frmPipeline::mnuPrint_Click() { PrintImage(Window()); }
+void frmPipeline::mnuPrint_Click() { PrintImage(Window(), ResultsNote()); }
 
 void frmPipeline::mnuExit_Click() { Unload(); }
 
@@ -170,18 +251,14 @@ void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().Show(); }
 QLineEdit* frmPipeline::BoxOf(Box box) const {
   QLineEdit* control = boxes_.at(static_cast<std::size_t>(box));
   if (control == nullptr) {
-    throw Failure(FailureKind::WindowRuntime, "Window error: the calculator window is not loaded.");
+    throw Failure(FailureKind::WindowRuntime, "The calculator window is closed, so its boxes cannot be used.");
   }
   return control;
 }
 
 std::string frmPipeline::Text(Box box) const { return ui::Text(BoxOf(box)); }
 
-void frmPipeline::SetText(Box box, std::string_view text) {
-  QLineEdit* control = BoxOf(box);
-  ui::SetText(control, text);
-  if (box == Box::txtELRgal || box == Box::txtELRml) TipWhenClipped(control);
-}
+void frmPipeline::SetText(Box box, std::string_view text) { ui::SetText(BoxOf(box), text); }
 
 void frmPipeline::Enable(Box box) { BoxOf(box)->setEnabled(true); }
 

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QString>
 #include <array>
+#include <string>
 
 #include "CalculatorControls.h"
 #include "WindowServices.h"
 
 class QLineEdit;
 class QMainWindow;
+
+namespace varnock::ui {
+class ResultBox;
+}
 
 namespace varnock::ui {
 
@@ -27,12 +33,23 @@ class frmPipeline : public Form, public CalculatorControls {
 
  private:
   void BuildMenus(QMainWindow* window);
+  void BuildResultMenu(QWidget* window);
+  static std::array<std::string, 3> EntriesInForce();
+  void RememberWhatWasCalculated();
+  void ShowWhetherResultsAreCurrent();
+  // The footer's line on what the printed results were calculated from.
+  QString ResultsNote() const;
   void mnuPrint_Click();
   void mnuExit_Click();
   void mnuAbout_Click();
   QLineEdit* BoxOf(Box box) const;
 
   std::array<QLineEdit*, 5> boxes_{};  // indexed by Box
+  std::array<ResultBox*, 2> results_{};
+  // The entries in force at the last successful calculation, and the same as
+  // the user reads them ("0.2 gal/h at 30 psi and 45 psi"); empty before it.
+  std::array<std::string, 3> calculatedFrom_;
+  QString calculatedFor_;
 };
 
 }  // namespace varnock::ui

@@ -42,6 +42,24 @@ changed=$(compare -metric AE "$scratch/before.png" "$scratch/after.png" null: 2>
 [ "${changed%% *}" -gt 20 ] 2>/dev/null || fail "the result box did not change ($changed pixels)"
 kill -0 $pid || fail "the program died"
 
+# Keyboard only: Shift+Tab to the option group, Down to the own pair, Enter on
+# its prompt, then Tab past its two boxes: the focus is back at the selected
+# button, not at "0.1 gal/hr at 45 psi", which looks as it did before.
+option3="121x25+$((X + 16))+$((Y + menu + 72))"
+import -window root -crop "$option3" "$scratch/option3-before.png"
+click_client "$calculator" $ACTUAL_AT
+xdotool key --clearmodifiers shift+Tab Down Down
+wait_window 5 --name '^Varnock$' >/dev/null || fail "the own pair did not ask for the pair"
+sleep 0.3
+xdotool key Return
+for _ in $(seq 100); do xdotool search --onlyvisible --name '^Varnock$' >/dev/null 2>&1 || break; sleep 0.05; done
+sleep 0.3
+xdotool key Tab Tab
+sleep 0.3
+import -window root -crop "$option3" "$scratch/option3-after.png"
+changed=$(compare -metric AE "$scratch/option3-before.png" "$scratch/option3-after.png" null: 2>&1 || true)
+[ "${changed%% *}" -eq 0 ] 2>/dev/null || fail "Tab stopped at \"0.1 gal/hr at 45 psi\" ($changed pixels changed)"
+
 xdotool windowfocus --sync "$calculator"
 xdotool key --clearmodifiers alt+f
 sleep 0.5

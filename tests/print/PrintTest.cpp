@@ -51,6 +51,8 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   QTest::keyClicks(actual, "45");
   QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton);
   ASSERT_EQ(Find<QLineEdit>(window, "txtELRml")->text(), QStringLiteral("15.4522"));
+  actual->selectAll();
+  QTest::keyClicks(actual, "50");  // the page must not pass the results off as those for 50 psi
 
   const QStringList before = Pdfs();
   const QString printedAt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -72,8 +74,10 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   ASSERT_FALSE(jobs.isEmpty()) << "the scheduler kept no job file";
   const QString sent = spool.filePath(jobs.first());
   const QString text = RunTool(QStringLiteral("pdftotext"), {sent, QStringLiteral("-")}).simplified();
-  for (const QString& shown : {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"),
-                               QStringLiteral("15.4522"), QStringLiteral("45"), QStringLiteral("Varnock 2.5.2")}) {
+  for (const QString& shown :
+       {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
+        QStringLiteral("50"), QStringLiteral("Varnock 2.5.2"),
+        QStringLiteral("Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }
   EXPECT_TRUE(text.contains(QStringLiteral("Printed ") + printedAt)) << text.toStdString();

@@ -24,9 +24,11 @@
 
 // Thousands of seeded random user actions on the real windows. After every
 // action: the program is alive, each failure was reported exactly once and
-// nothing else was, the shared values follow the last writer, the result boxes
-// change only on a successful calculation and then hold what it gives, and the
-// leak-rate box, once left, holds its own re-formatted text.
+// nothing else was, the shared values follow the last writer, a fixed pair
+// shown selected is the pair in force, the result boxes change only on a
+// successful calculation and then hold what it gives, they are marked out of
+// date exactly when the entries in force differ from those they came from,
+// and the leak-rate box, once left, holds its own re-formatted text.
 // VARNOCK_SESSION_SEED and VARNOCK_SESSION_ACTIONS override the defaults.
 namespace varnock::ui {
 namespace {
@@ -84,18 +86,28 @@ class Session {
         (name[3] == 'L' ? model_.lr : name[3] == 'R' ? model_.ref : model_.actual) = text.toStdString();
       });
     }
-    const Values pairs[] = {{"3", "10", {}}, {"0.2", "30", {}}, {"0.1", "45", {}}};
     for (int i = 0; i < 3; ++i) {
-      QObject::connect(Option(i + 1), &QRadioButton::clicked, [this, pair = pairs[i]] {
-        model_.lr = pair.lr;
-        model_.ref = pair.ref;
+      QObject::connect(Option(i + 1), &QRadioButton::clicked, [this, i] {
+        model_.lr = kPairs[i].lr;
+        model_.ref = kPairs[i].ref;
+        selected_ = i + 1;
       });
     }
-    QObject::connect(Option(4), &QRadioButton::clicked, [this] {
+    auto ownPair = [this] {
       model_.lr = Box("txtLR")->text().toStdString();
       model_.ref = Box("txtRef")->text().toStdString();
+      selected_ = 4;
+    };
+    QObject::connect(Option(4), &QRadioButton::clicked, [this, ownPair] {
+      ownPair();
       ++expectedMessages_;
     });
+    // Typing into an own-pair box selects the own pair, without its prompt.
+    for (const char* name : {"txtLR", "txtRef"}) {
+      QObject::connect(Box(name), &QLineEdit::textEdited, [this, ownPair] {
+        if (selected_ != 4) ownPair();
+      });
+    }
     model_ = {"3", "10", "30"};
   }
   ~Session() {
@@ -111,6 +123,12 @@ class Session {
     const QString galBefore = Box("txtELRgal")->text(), mlBefore = Box("txtELRml")->text();
     std::optional<Outcome> calculated;
     int expectedReports = 0;
+    auto expectCalculation = [&] {
+      calculated = Expected(model_);
+      expectedReports = calculated->failure ? 1 : 0;
+      if (!calculated->failure) calculatedFrom_ = model_;
+    };
+    auto* calculate = Find<QAbstractButton>(window_, "cmdCalculate");
     const int pick = Pick(100);
     if (pick < 12) {
       ClickOption(1 + Pick(4));
@@ -119,15 +137,15 @@ class Session {
     } else if (pick < 56) {
       Paste(EnabledEntry(), RandomText(Pick(20) == 0 ? 100'000 : 1 + Pick(40)));
     } else if (pick < 64) {
-      Key(Pick(4));
+      const int which = Pick(4);
+      if (which == 1 && calculate->hasFocus()) expectCalculation();  // Enter presses the focused button
+      Key(which);
     } else if (pick < 90) {
       // The press takes the focus from the leak-rate box, which re-formats
       // itself; the model sees that before the click calculates.
-      auto* calculate = Find<QAbstractButton>(window_, "cmdCalculate");
       QTest::mousePress(calculate, Qt::LeftButton);
-      calculated = Expected(model_);
+      expectCalculation();
       QTest::mouseRelease(calculate, Qt::LeftButton);
-      expectedReports = calculated->failure ? 1 : 0;
     } else if (pick < 99) {
       OpenAndCloseAbout();
     } else if (Pick(10) == 0) {
@@ -202,12 +220,24 @@ class Session {
       return "reports: " + std::to_string(newReports) + " instead of " + std::to_string(expectedReports) +
              (newReports > 0 ? ": " + reports_.back().toStdString() : "");
     }
-    if (calculated && calculated->failure && !reports_.back().startsWith(QString::fromUtf8(KindName(*calculated->failure)))) {
+    if (calculated && calculated->failure &&
+        !reports_.back().endsWith(QStringLiteral("(%1)").arg(KindName(*calculated->failure)))) {
       return "expected a report of " + std::string(KindName(*calculated->failure)) + ", got " + reports_.back().toStdString();
     }
     if (static_cast<int>(messages_.size()) != expectedMessages_) return "an unexpected message";
     if (Module1::strLR != model_.lr || Module1::strRef != model_.ref || Module1::strActual != model_.actual) {
       return "shared values differ from the last writer's";
+    }
+    if (!Option(selected_)->isChecked()) return "the selected pair is not the one the user chose";
+    if (selected_ < 4 && (model_.lr != kPairs[selected_ - 1].lr || model_.ref != kPairs[selected_ - 1].ref)) {
+      return "the pair in force is not the pair shown selected";
+    }
+    const bool outOfDate = calculatedFrom_ && (calculatedFrom_->lr != model_.lr || calculatedFrom_->ref != model_.ref ||
+                                               calculatedFrom_->actual != model_.actual);
+    for (const char* name : {"txtELRgal", "txtELRml"}) {
+      if (Box(name)->accessibleDescription().isEmpty() == outOfDate) {
+        return std::string(name) + (outOfDate ? " is not marked out of date" : " is marked out of date");
+      }
     }
     const QString gal = Box("txtELRgal")->text(), ml = Box("txtELRml")->text();
     if (calculated && !calculated->failure) {
@@ -225,9 +255,12 @@ class Session {
     return {};
   }
 
+  inline static const Values kPairs[3] = {{"3", "10", {}}, {"0.2", "30", {}}, {"0.1", "45", {}}};
   std::mt19937_64 random_;
   QWidget* window_ = nullptr;
   Values model_;
+  int selected_ = 1;
+  std::optional<Values> calculatedFrom_;
   MessageRecorder recorder_;
   QStringList& reports_ = recorder_.reports;
   QStringList& messages_ = recorder_.messages;
