@@ -59,20 +59,24 @@ class FrameStyle : public QProxyStyle {
                      const QWidget* widget) const override {
     if (element != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(element, option, painter, widget);
     const auto* frame = qobject_cast<const QGroupBox*>(widget);
-    const int titleHeight = frame != nullptr && frame->title().isEmpty()
-                                ? 0
-                                : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
-    const QRectF edge = QRectF(option->rect.adjusted(0, titleHeight + 3, 0, 0)).adjusted(1.5, 1.5, -1.5, -1.5);
+    if (frame == nullptr) return QProxyStyle::drawPrimitive(element, option, painter, widget);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QColor(117, 117, 117, 50));
     painter->setBrush(QColor(0, 0, 0, 3));
-    painter->drawRoundedRect(edge, 2, 2);
+    painter->drawRoundedRect(FrameOutline(frame), 2, 2);
     painter->restore();
   }
 };
 
 }  // namespace
+
+QRectF FrameOutline(const QGroupBox* frame) {
+  const int titleHeight = frame->title().isEmpty() ? 0
+                                                   : std::max(frame->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
+                                                              frame->fontMetrics().height());
+  return QRectF(frame->rect().adjusted(0, titleHeight + 3, 0, 0)).adjusted(1.5, 1.5, -1.5, -1.5);
+}
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title) {
   static FrameStyle* const style = new FrameStyle;
@@ -105,24 +109,15 @@ bool ResultBox::event(QEvent* event) {
 }
 
 void ResultBox::paintEvent(QPaintEvent* event) {
-  if (ShownText() == text()) return QLineEdit::paintEvent(event);
+  const QString shown = FittingText(this);
+  if (shown == text()) return QLineEdit::paintEvent(event);
   QPainter painter(this);
   QStyleOptionFrame panel;
   initStyleOption(&panel);
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
   painter.setPen(palette().color(QPalette::Text));
-  const QRect room = TextRoom();
-  painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, ShownText());
+  painter.drawText(TextRoom(this), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
-
-// Where the line edit draws its text: its contents less its own margins.
-QRect ResultBox::TextRoom() const {
-  QStyleOptionFrame panel;
-  initStyleOption(&panel);
-  return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).adjusted(2, 1, -2, -1);
-}
-
-QString ResultBox::ShownText() const { return fontMetrics().elidedText(text(), Qt::ElideRight, TextRoom().width()); }
 
 // The disabled grey is too faint to read a result by: the text takes the
 // palette's ordinary colour, or, out of date, one halfway to the background
@@ -144,10 +139,25 @@ void ResultBox::ApplyLook() {
 
 void ResultBox::Describe() {
   QStringList tip;
-  if (ShownText() != text()) tip << text();
+  if (FittingText(this) != text()) tip << text();
   if (IsOutOfDate()) tip << outOfDate_;
   setToolTip(tip.join('\n'));
   setAccessibleDescription(outOfDate_);
+}
+
+// As QLineEdit lays its text out: its contents less its own margins.
+QRect TextRoom(const QLineEdit* box) {
+  QStyleOptionFrame frame;
+  frame.initFrom(box);
+  frame.rect = box->contentsRect();
+  frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+  frame.state |= QStyle::State_Sunken;
+  const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+  return contents.marginsRemoved(box->textMargins()).adjusted(2, 1, -2, -1);
+}
+
+QString FittingText(const QLineEdit* box) {
+  return box->fontMetrics().elidedText(box->text(), Qt::ElideRight, TextRoom(box).width());
 }
 
 namespace {

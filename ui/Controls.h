@@ -32,6 +32,8 @@ Control* Make(QWidget* parent, const char* name, Twips at, Args&&... args) {
 
 // A frame (group box) inside `parent`, drawn as lines on screen and on paper.
 QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title = {});
+// Where its outline runs: below the title, in the frame's own coordinates.
+QRectF FrameOutline(const QGroupBox* frame);
 
 // Keyboard order: controls given a tab index are chained lowest first.
 void SetTabIndex(QWidget* control, int index);
@@ -54,20 +56,22 @@ class ResultBox : public QLineEdit {
   // An empty reason: the result is current.
   void SetOutOfDate(const QString& reason);
   bool IsOutOfDate() const { return !outOfDate_.isEmpty(); }
-  // The text as the box shows it: whole, or its start and "…".
-  QString ShownText() const;
 
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QRect TextRoom() const;
   void ApplyLook();
   void Describe();
 
   QString outOfDate_;
 };
+
+// Where a text box draws its text, and its text as it fits there: whole, or
+// its start and "…".
+QRect TextRoom(const QLineEdit* box);
+QString FittingText(const QLineEdit* box);
 
 // A key pressed with Alt or Ctrl held never types into the box; the box's
 // own shortcuts (copy, paste, select all, ...) still work.

@@ -99,10 +99,10 @@ void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Informat
 using MessagePresenter = std::function<void(const QString& text, MessageKind kind)>;
 void SetMessagePresenter(MessagePresenter presenter);
 
-// Prints the window's image on one page of the default printer, no dialog,
-// with a footer saying when, by which version, and the note, if any.
+// Prints a window's client area on one page of the default printer, no
+// dialog, with a footer saying when, by which version, and the note, if any.
 // Throws Failure (Printing) when there is no printer or it refuses the job.
-void PrintImage(QWidget* window, const QString& note = {});
+void PrintImage(const QWidget* client, const QString& note = {});
 
 // Twips to pixels at 96 DPI (15 twips a pixel).
 constexpr int Px(int twips) { return (twips + 7) / 15; }

@@ -242,7 +242,9 @@ void frmPipeline::Unloaded() {
   calculatedFor_.clear();
 }
 
-void frmPipeline::mnuPrint_Click() { PrintImage(Window(), ResultsNote()); }
+void frmPipeline::mnuPrint_Click() {
+  PrintImage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote());
+}
 
 void frmPipeline::mnuExit_Click() { Unload(); }
 

@@ -67,8 +67,8 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
 
   // The document as the program handed it to the printer (the queue's own
-  // output turns text into outlines): the window's texts are text, and
-  // nothing on the page is a bitmap.
+  // output loses the text's encoding): the window's texts are text, the
+  // footer at least 8 pt; neither it nor the queue's output holds a picture.
   const QDir spool(qEnvironmentVariable("VARNOCK_CUPS_SPOOL"));
   const QStringList jobs = spool.entryList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
   ASSERT_FALSE(jobs.isEmpty()) << "the scheduler kept no job file";
@@ -81,9 +81,14 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }
   EXPECT_TRUE(text.contains(QStringLiteral("Printed ") + printedAt)) << text.toStdString();
-  const QStringList images =
-      RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), sent}).split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(images.size(), 2) << images.join('\n').toStdString();
+  const auto printed = QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Printed<"))
+                           .match(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")}));
+  EXPECT_GE(printed.captured(2).toDouble() - printed.captured(1).toDouble(), 8 * 1.1) << "footer below 8 pt";
+  for (const QString& document : {sent, pdf}) {
+    const QStringList images =
+        RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), document}).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(images.size(), 2) << document.toStdString() << ":\n" << images.join('\n').toStdString();
+  }
 }
 
 TEST_F(Printing, AJobThePrinterRefusesIsReported) {
