@@ -22,7 +22,7 @@ PACKAGES=(
 # The Windows program: cross compiler, Qt's source, installer maker, and Wine
 # with OCR to run and read it in the tests.
 WINDOWS_PACKAGES=(
-  g++-mingw-w64-x86-64-posix nsis wine wine64 tesseract-ocr
+  g++-mingw-w64-x86-64-posix nsis wine wine64 tesseract-ocr unzip
 )
 
 as_root() {

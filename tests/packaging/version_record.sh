@@ -18,6 +18,8 @@ expected=(
   'FILETYPE 0x1'
   'BLOCK "040904B0"'
   'VALUE "CompanyName", "Holvane, Inc."'
+  'VALUE "FileDescription", "Varnock"'
+  'VALUE "LegalCopyright", L"Copyright \251 2026 Holvane, Inc. All rights reserved."'
   'VALUE "ProductName", "Varnock"'
   'VALUE "FileVersion", "2.05.0002"'
   'VALUE "ProductVersion", "2.05.0002"'
@@ -32,5 +34,10 @@ failed=0
 for line in "${expected[@]}"; do
   grep -qF -- "$line" "$scratch/back.rc" || { echo "missing: $line"; failed=1; }
 done
+# The icon's mask: wherever Windows shows it, its background is transparent.
+if [[ $1 != *.exe ]]; then
+  icon=$(sed -n 's/^IDI_ICON1 ICON "\(.*\)"$/\1/p' "$1")
+  [ "$(convert "ico:$icon" -format '%[opaque]' info:)" = false ] || { echo "the icon has no transparent background"; failed=1; }
+fi
 [ $failed -eq 0 ] && echo "version record: all ${#expected[@]} fields as expected"
 exit $failed

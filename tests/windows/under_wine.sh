@@ -31,7 +31,17 @@ folder="$WINEPREFIX/drive_c/Program Files/Varnock"
 [ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in Program Files\\Varnock"
 "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnock' >/dev/null 2>&1 ||
   fail "the uninstaller is not registered"
-find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Varnock/Varnock.lnk' | grep -q . || fail "no Start menu entry Varnock"
+for entry in Varnock "Uninstall Varnock"; do
+  find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/Varnock/$entry.lnk" | grep -q . || fail "no Start menu entry $entry"
+done
+# Qt's terms beside the program and in the zip: the notice names the exact
+# Debian source of the Qt it ships.
+qt_source=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+for file in LICENSE.txt Qt-NOTICE.txt LGPL-3.0.txt GPL-3.0.txt; do
+  [ -s "$folder/$file" ] || fail "no $file in Program Files\\Varnock"
+  unzip -l "${setup%.exe}.zip" | grep -q "/$file\$" || fail "no $file in the zip"
+done
+grep -q "qt6-base, version $qt_source\." "$folder/Qt-NOTICE.txt" || fail "Qt-NOTICE.txt does not name qt6-base $qt_source"
 "$here/../packaging/version_record.sh" "$folder/tovel.exe" || fail "the version record of the installed tovel.exe"
 echo "installed in $((SECONDS - started)) s"
 
@@ -74,4 +84,6 @@ pid=
 "$wine" "$folder/Uninstall.exe" /S
 wineserver -w
 [ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -n 3)"
+! find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Varnock' | grep -q . || fail "the uninstaller left the Start menu folder"
+! "$wine" reg query 'HKLM\Software\Holvane, Inc.' >/dev/null 2>&1 || fail "the uninstaller left HKLM\Software\Holvane, Inc."
 echo "under Wine: passed in $((SECONDS - started)) s"
