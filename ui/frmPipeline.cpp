@@ -181,9 +181,8 @@ void frmPipeline::BuildResultMenu(QWidget* window) {
   Bind(copy, &QAction::triggered, [copy] { QGuiApplication::clipboard()->setText(copy->data().toString()); });
 }
 
-std::array<std::string, 3> frmPipeline::EntriesInForce() {
-  return {Module1::strLR, Module1::strRef, Module1::strActual};
-}
+// Compared in place: they may be megabytes long, and this runs on every keystroke.
+auto frmPipeline::EntriesInForce() { return std::tie(Module1::strLR, Module1::strRef, Module1::strActual); }
 
 void frmPipeline::RememberWhatWasCalculated() {
   calculatedFrom_ = EntriesInForce();

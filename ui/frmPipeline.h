@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "CalculatorControls.h"
 #include "WindowServices.h"
@@ -34,7 +35,7 @@ class frmPipeline : public Form, public CalculatorControls {
  private:
   void BuildMenus(QMainWindow* window);
   void BuildResultMenu(QWidget* window);
-  static std::array<std::string, 3> EntriesInForce();
+  static auto EntriesInForce();
   void RememberWhatWasCalculated();
   void ShowWhetherResultsAreCurrent();
   // The footer's line on what the printed results were calculated from.
@@ -48,7 +49,7 @@ class frmPipeline : public Form, public CalculatorControls {
   std::array<ResultBox*, 2> results_{};
   // The entries in force at the last successful calculation, and the same as
   // the user reads them ("0.2 gal/h at 30 psi and 45 psi"); empty before it.
-  std::array<std::string, 3> calculatedFrom_;
+  std::tuple<std::string, std::string, std::string> calculatedFrom_;
   QString calculatedFor_;
 };
 
