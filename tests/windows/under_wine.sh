@@ -72,6 +72,11 @@ for _ in $(seq 300); do [ "$(ls "$VARNOCK_PDF_OUT" | wc -l)" -gt "$pdfs" ] && br
 pdf=$(ls -t "$VARNOCK_PDF_OUT"/*.pdf 2>/dev/null | head -n 1) || fail "nothing was printed"
 sleep 1
 pdfinfo "$pdf" | grep -Eq '^Pages: +1$' || fail "the printout is not one page"
+[ "$(pdfimages -list "$pdf" | wc -l)" -eq 2 ] || fail "the printed page holds pictures"
+page=$(pdftotext "$pdf" - | tr -s ' \n' '  ')
+for shown in 0.245 15.4522 "Calculate Equivalent Rates"; do
+  [[ $page == *"$shown"* ]] || fail "the printed page does not read \"$shown\" as text"
+done
 
 xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
 sleep 0.5
