@@ -46,16 +46,23 @@ install_dependencies() {
   fi
 }
 
-# Qt for Windows is built from Debian's source package of the installed Qt.
+# Qt for Windows is built from Debian's source package of the installed Qt,
+# fetched from the same places as the machine's binary packages: each entry
+# of its configured sources is repeated for source packages.
 enable_source_packages() {
-  grep -rqs '^Types: deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
-  as_root tee /etc/apt/sources.list.d/varnock-deb-src.sources >/dev/null <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: $(. /etc/os-release && echo "$VERSION_CODENAME") $(. /etc/os-release && echo "$VERSION_CODENAME")-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+  grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+  local sources lists
+  sources=$(find /etc/apt/sources.list.d -name '*.sources' 2>/dev/null || true)
+  lists=$(find /etc/apt/sources.list /etc/apt/sources.list.d -name '*.list' -o -name sources.list 2>/dev/null || true)
+  if [ -n "$sources" ]; then
+    # shellcheck disable=SC2086  # file names from find, without blanks
+    awk 'BEGIN { RS = ""; ORS = "\n\n" } /Types:[ \t]*deb/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' $sources |
+      as_root tee /etc/apt/sources.list.d/varnock-deb-src.sources >/dev/null
+  fi
+  if [ -n "$lists" ]; then
+    # shellcheck disable=SC2086
+    sed -n 's/^deb\([[:space:]]\)/deb-src\1/p' $lists | as_root tee /etc/apt/sources.list.d/varnock-deb-src.list >/dev/null
+  fi
   as_root apt-get update -qq
 }
 
