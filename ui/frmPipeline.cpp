@@ -131,37 +131,31 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   results_ = {txtELRgal, txtELRml};
   // Any event may change the entries in force: after each, the results show
   // whether they still belong to them.
-  auto bind = [this](auto* sender, auto signal, std::function<void()> operation) {
-    Bind(sender, signal, [this, operation = std::move(operation)] {
+  auto andShow = [this](std::function<void()> operation) {
+    return [this, operation = std::move(operation)] {
       operation();
       ShowWhetherResultsAreCurrent();
-    });
+    };
   };
-  auto bindChange = [this](QLineEdit* box, std::function<void()> operation) {
-    BindChange(box, [this, operation = std::move(operation)] {
-      operation();
-      ShowWhetherResultsAreCurrent();
-    });
-  };
-  bind(option1, &QRadioButton::clicked, [this] { eq::Option1_Click(*this, 0); });
-  bind(option2, &QRadioButton::clicked, [this] { eq::Option2_Click(*this, 0); });
-  bind(option3, &QRadioButton::clicked, [this] { eq::Option3_Click(*this); });
-  bind(option4, &QRadioButton::clicked, [this] { eq::Option4_Click(*this, 0); });
-  bindChange(txtActual, [this] { eq::txtActual_Change(*this); });
-  bindChange(txtLR, [this] { eq::txtLR_Change(*this); });
-  bind(txtLR, &QLineEdit::editingFinished, [this] { eq::txtLR_LostFocus(*this); });
-  bindChange(txtRef, [this] { eq::txtRef_Change(*this); });
+  Bind(option1, &QRadioButton::clicked, andShow([this] { eq::Option1_Click(*this, 0); }));
+  Bind(option2, &QRadioButton::clicked, andShow([this] { eq::Option2_Click(*this, 0); }));
+  Bind(option3, &QRadioButton::clicked, andShow([this] { eq::Option3_Click(*this); }));
+  Bind(option4, &QRadioButton::clicked, andShow([this] { eq::Option4_Click(*this, 0); }));
+  BindChange(txtActual, andShow([this] { eq::txtActual_Change(*this); }));
+  BindChange(txtLR, andShow([this] { eq::txtLR_Change(*this); }));
+  Bind(txtLR, &QLineEdit::editingFinished, andShow([this] { eq::txtLR_LostFocus(*this); }));
+  BindChange(txtRef, andShow([this] { eq::txtRef_Change(*this); }));
   for (QLineEdit* own : {txtLR, txtRef}) {
-    bind(own, &QLineEdit::textEdited, [this, option4] {
+    Bind(own, &QLineEdit::textEdited, andShow([this, option4] {
       if (option4->isChecked()) return;
       option4->setChecked(true);  // no click: the user is already entering the pair, so no prompt
       eq::OwnPair_Typed(*this);
-    });
+    }));
   }
-  bind(cmdCalculate, &QPushButton::clicked, [this] {
+  Bind(cmdCalculate, &QPushButton::clicked, andShow([this] {
     eq::cmdCalculate_Click(*this);
     RememberWhatWasCalculated();
-  });
+  }));
   BuildResultMenu(window.get());
   return window;
 }
