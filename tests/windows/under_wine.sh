@@ -37,9 +37,12 @@ done
 # Qt's terms beside the program and in the zip: the notice names the exact
 # Debian source of the Qt it ships.
 qt_source=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+# Listed once into a file: grep -q leaving a pipe early would kill unzip with
+# SIGPIPE, and pipefail would call the file missing.
+unzip -Z1 "${setup%.exe}.zip" >"$scratch/zip-contents"
 for file in LICENSE.txt Qt-NOTICE.txt LGPL-3.0.txt GPL-3.0.txt; do
   [ -s "$folder/$file" ] || fail "no $file in Program Files\\Varnock"
-  unzip -l "${setup%.exe}.zip" | grep -q "/$file\$" || fail "no $file in the zip"
+  grep -q "/$file\$" "$scratch/zip-contents" || fail "no $file in the zip, which holds: $(xargs <"$scratch/zip-contents")"
 done
 grep -q "qt6-base, version $qt_source\." "$folder/Qt-NOTICE.txt" || fail "Qt-NOTICE.txt does not name qt6-base $qt_source"
 "$here/../packaging/version_record.sh" "$folder/tovel.exe" || fail "the version record of the installed tovel.exe"
