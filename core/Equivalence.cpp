@@ -33,22 +33,23 @@ std::string The(const Entry& entry, const std::string& text) {
   return std::string("The ") + entry.name + " " + Quoted(text);
 }
 
-// What is wrong with a text that did not convert.
-std::string Problem(const std::string& text, FailureKind kind) {
-  if (kind == FailureKind::Overflow) return " is too large a number.";
-  if (text.find(',') != std::string::npos) {
-    std::string pointed = text;
-    std::replace(pointed.begin(), pointed.end(), ',', '.');
-    try {
-      TextToReal(pointed);
-      return " is not a number: use a point as the decimal mark (45.5, not 45,5) and no thousands separator.";
-    } catch (const Failure&) {
-    }
+// A text that is a number once its commas are points was typed with a decimal
+// comma (or thousands separators): the conversion's message says so.
+std::string WithDecimalCommaAdvice(const std::string& text, std::string message) {
+  if (text.find(',') == std::string::npos) return message;
+  std::string pointed = text;
+  std::replace(pointed.begin(), pointed.end(), ',', '.');
+  try {
+    TextToReal(pointed);
+  } catch (const Failure&) {
+    return message;
   }
-  return " is not a number.";
+  message.pop_back();  // its full stop: the advice ends the sentence
+  return message + ": use a point as the decimal mark (45.5, not 45,5) and no thousands separator.";
 }
 
-// Converts one of the three shared values, naming its entry if it is not a number.
+// Converts one of the three shared values; a text that is not a number keeps
+// the conversion's words, with the entry's name before them and its hint after.
 double ToNumber(const std::string& text, const Entry& entry) {
   try {
     return TextToReal(text);
@@ -56,7 +57,8 @@ double ToNumber(const std::string& text, const Entry& entry) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
       throw Failure(failure.kind(), std::string("The ") + entry.name + " is empty. " + entry.hint);
     }
-    throw Failure(failure.kind(), The(entry, text) + Problem(text, failure.kind()) + " " + entry.hint);
+    throw Failure(failure.kind(), std::string("The ") + entry.name + " " +
+                                      WithDecimalCommaAdvice(text, failure.what()) + " " + entry.hint);
   }
 }
 
