@@ -1,7 +1,8 @@
 #include <QApplication>
 
 #include "AppIdentity.h"
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Identity.h"
 #include "frmSplash.h"
 
 int main(int argc, char** argv) {

@@ -7,7 +7,8 @@
 #include <QPushButton>
 
 #include "Module1.h"
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Handlers.h"
 #include "frmPipeline.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "PrintedPage.h"
+#include "Printing.h"
 
 #include <QDateTime>
 #include <QGroupBox>
@@ -13,9 +13,10 @@
 #include <QStyleOption>
 #include <algorithm>
 
-#include "Controls.h"
 #include "Failure.h"
-#include "WindowServices.h"
+#include "Identity.h"
+#include "Look.h"
+#include "TextBoxes.h"
 
 namespace varnock::ui {
 namespace {
@@ -110,11 +111,9 @@ void DrawControls(QPainter& painter, const QWidget* container) {
 // "Printed 2026-12-07 16:40 · Varnock 2.5.2": a filed page says when it was
 // made, and then what its results were calculated from.
 QString Footer(const QString& note) {
-  const QString printed = QStringLiteral("Printed %1 \u00b7 %2 %3.%4.%5")
-                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), AppTitle())
-                              .arg(AppMajor())
-                              .arg(AppMinor())
-                              .arg(AppRevision());
+  const QString printed = QStringLiteral("Printed %1 \u00b7 %2 %3")
+                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), AppTitle(),
+                                   QString::fromUtf8(identity::kVersion));
   return note.isEmpty() ? printed : printed + QLatin1Char('\n') + note;
 }
 

@@ -5,7 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "Controls.h"
+#include "Handlers.h"
+#include "Identity.h"
+#include "Layout.h"
+#include "Look.h"
+#include "Placement.h"
+#include "TextBoxes.h"
 #include "frmPipeline.h"
 
 namespace varnock::ui {
@@ -25,14 +30,10 @@ class AboutDialog : public QDialog {
 }  // namespace
 
 std::unique_ptr<QWidget> frmAbout::Build() {
-  auto window = std::make_unique<AboutDialog>();
+  auto window = MakeWindow<AboutDialog>("frmAbout", QStringLiteral("About Varnock"),
+                                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   QWidget* w = window.get();
-  w->setObjectName(QStringLiteral("frmAbout"));
-  w->setWindowTitle(QStringLiteral("About Varnock"));
-  w->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                    Qt::MSWindowsFixedSizeDialogHint);
-  w->setWindowIcon(AppIcon());
-  w->setFont(DialogFont());
   w->setFixedSize(Px(6405), Px(3285));
 
   auto* frame1 = MakeFrame(w, "Frame1", {120, 720, 6135, 2175});
@@ -43,15 +44,10 @@ std::unique_ptr<QWidget> frmAbout::Build() {
   cmdOK->raise();
   SetTabIndex(cmdOK, 0);
   window->cancelButton = cmdOK;
-  auto* label1 = Make<QLabel>(w, "Label1", {3120, 120, 3135, 375},
-                              QStringLiteral("Developed by Kestrane, Inc. for Holvane, Inc."));
-  label1->setWordWrap(true);
-  label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto* lblCopyright = Make<QLabel>(w, "lblCopyright", {120, 3000, 3375, 255},
-                                    QStringLiteral("Copyright \u00a9 Holvane, Inc. All rights reserved."));
-  lblTitle_ = Make<QLabel>(w, "lblTitle", {120, 120, 2805, 360}, QStringLiteral("App Name"));
-  lblVersion_ = Make<QLabel>(w, "lblVersion", {120, 480, 3885, 345}, QStringLiteral("Version"));
-  for (QLabel* label : {lblCopyright, lblTitle_, lblVersion_}) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  MakeLabel(w, "Label1", {3120, 120, 3135, 375}, "Developed by Kestrane, Inc. for Holvane, Inc.", {.wordWrap = true});
+  MakeLabel(w, "lblCopyright", {120, 3000, 3375, 255}, "Copyright \u00a9 Holvane, Inc. All rights reserved.");
+  lblTitle_ = MakeLabel(w, "lblTitle", {120, 120, 2805, 360}, "App Name");
+  lblVersion_ = MakeLabel(w, "lblVersion", {120, 480, 3885, 345}, "Version");
   ApplyTabOrder(w);
 
   Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });

@@ -12,11 +12,17 @@
 #include <QRadioButton>
 #include <limits>
 
-#include "Controls.h"
 #include "Equivalence.h"
 #include "Failure.h"
 #include "Module1.h"
 #include "NumberText.h"
+#include "Handlers.h"
+#include "Identity.h"
+#include "Layout.h"
+#include "Look.h"
+#include "Placement.h"
+#include "Printing.h"
+#include "TextBoxes.h"
 #include "frmAbout.h"
 
 namespace varnock::ui {
@@ -47,12 +53,6 @@ QLineEdit* EntryBox(QWidget* frame, const char* name, Twips at, const char* text
   return box;
 }
 
-QLabel* Label(QWidget* frame, const char* name, Twips at, const char* caption, bool rightAligned = false) {
-  auto* label = Make<QLabel>(frame, name, at, QString::fromUtf8(caption));
-  if (rightAligned) label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  AutoSize(label);
-  return label;
-}
 
 QAction* MenuEntry(QMenu* menu, const char* name, const char* caption, bool available = true) {
   QAction* entry = menu->addAction(QString::fromUtf8(caption));
@@ -74,16 +74,17 @@ void Separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectN
 }  // namespace
 
 std::unique_ptr<QWidget> frmPipeline::Build() {
-  auto window = std::make_unique<QMainWindow>();
-  window->setObjectName(QStringLiteral("frmPipeline"));
-  window->setWindowTitle(QStringLiteral("Holvane Varnock"));
-  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  window->setWindowIcon(AppIcon());
-  window->setFont(DialogFont());
+  auto window = MakeWindow<QMainWindow>("frmPipeline", QString::fromUtf8(identity::kCaption),
+                                        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                            Qt::MSWindowsFixedSizeDialogHint);
   auto* client = new QWidget(window.get());
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Px(4200), Px(5640));
+  // The captions beside the boxes fit themselves to their texts; those before
+  // a box keep their right edge.
+  const LabelLook fitted{.autoSize = true};
+  const LabelLook fittedRight{.alignment = Qt::AlignRight | Qt::AlignTop, .autoSize = true};
   window->setCentralWidget(client);
 
   auto* frame2 = MakeFrame(client, "Frame2", {120, 120, 3975, 2055},
@@ -96,17 +97,17 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
   option1->setChecked(true);
   auto* txtLR = EntryBox(frame2, "txtLR", {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
-  Label(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at");
+  MakeLabel(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at", fitted);
   auto* txtRef = EntryBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
-  Label(frame2, "Label10", {3120, 1560, 195, 195}, "psi");
+  MakeLabel(frame2, "Label10", {3120, 1560, 195, 195}, "psi", fitted);
 
   auto* frame1 = MakeFrame(client, "Frame1", {120, 2280, 3975, 1695},
                            QStringLiteral("Input the Desired Equivalent Pressure"));
   SetTabIndex(frame1, 0);
-  Label(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", true);
+  MakeLabel(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", fittedRight);
   auto* txtActual =
       EntryBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
-  Label(frame1, "Label8", {3120, 480, 195, 195}, "psi");
+  MakeLabel(frame1, "Label8", {3120, 480, 195, 195}, "psi", fitted);
   auto* cmdCalculate = Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495},
                                          QStringLiteral("Calculate Equivalent Rates"));
   cmdCalculate->setAutoDefault(true);  // Enter presses it when it has the focus; it is not the default button
@@ -114,12 +115,12 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
 
   auto* frame3 = MakeFrame(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
   SetTabIndex(frame3, 11);
-  Label(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", true);
+  MakeLabel(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
   auto* txtELRgal = TextBox<ResultBox>(frame3, "txtELRgal", {1920, 360, 855, 285}, 13, "Equivalent leak rate (gal/h)");
-  Label(frame3, "Label6", {2880, 360, 375, 195}, "gal/h");
-  Label(frame3, "Label1", {240, 840, 1590, 195}, "Equivalent Leak Rate:", true);
+  MakeLabel(frame3, "Label6", {2880, 360, 375, 195}, "gal/h", fitted);
+  MakeLabel(frame3, "Label1", {240, 840, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
   auto* txtELRml = TextBox<ResultBox>(frame3, "txtELRml", {1920, 840, 855, 285}, 12, "Equivalent leak rate (ml/min)");
-  Label(frame3, "Label7", {2880, 840, 465, 195}, "ml/min");
+  MakeLabel(frame3, "Label7", {2880, 840, 465, 195}, "ml/min", fitted);
 
   BuildMenus(window.get());
   ApplyTabOrder(window.get());

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "CalculatorControls.h"
-#include "WindowServices.h"
+#include "Forms.h"
 
 class QLineEdit;
 class QMainWindow;

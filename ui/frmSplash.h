@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowServices.h"
+#include "Forms.h"
 
 class QLabel;
 

@@ -1,5 +1,18 @@
 # Drives the real tovel under an X server with xdotool: real clicks and keys.
-# Sourced by the end-to-end test and the screenshot script.
+# Sourced by the end-to-end, Wine and package tests and the screenshot script.
+# The calculator's client size and the places below are checked against the
+# real widgets by the window test ScriptsClickWhereTheControlsAre.
+
+# The calculator window's client area, WIDTH HEIGHT in pixels.
+CLIENT_SIZE="280 376"
+# Centres of the controls the tests click, and boxes around those they look
+# at (WIDTHxHEIGHT+LEFT+TOP), in client pixels.
+OPTION2_AT="34 68"
+ACTUAL_AT="180 193"
+CALCULATE_AT="144 232"
+OPTION3_BOX="121x25+24+80"
+RESULT_GAL_BOX="128x19+136+296"   # txtELRgal, widened to the right
+RESULTS_BOX="57x51+136+296"       # both result boxes
 
 # Waits (at most $2 seconds) for a visible window matching xdotool search args.
 wait_window() {
@@ -21,21 +34,26 @@ geometry() {
   read -r X Y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { print x, $NF }')
 }
 
-# Clicks at a point of the calculator window's client area (pixels, below
-# the menu bar, whose height is what the window has beyond its 376 pixels).
+# geometry, and MENU: the menu bar's height, what the calculator window has
+# beyond its client area.
+client_geometry() {
+  geometry "$1"
+  MENU=$((HEIGHT - ${CLIENT_SIZE#* }))
+}
+
+# Clicks at a point of the calculator window's client area.
 click_client() {
-  local window=$1 x=$2 y=$3
-  geometry "$window"
-  local menu=$((HEIGHT - 376))
-  xdotool mousemove --sync $((X + x)) $((Y + menu + y)) click 1
+  client_geometry "$1"
+  xdotool mousemove --sync $((X + $2)) $((Y + MENU + $3)) click 1
   sleep 0.2
 }
 
-# Centres of the controls the tests use, in client pixels.
-OPTION2_AT="34 68"
-ACTUAL_AT="180 193"
-CALCULATE_AT="144 232"
-RESULT_GAL="128x19+136+296"   # txtELRgal as WIDTHxHEIGHT+LEFT+TOP of the client, widened
+# A box of the client area as a crop of the whole screen, for import -crop.
+on_screen() {
+  client_geometry "$1"
+  local offsets=${2#*+}
+  echo "${2%%+*}+$((X + ${offsets%+*}))+$((Y + MENU + ${offsets#*+}))"
+}
 
 choose_option2_type_45_calculate() {
   local window=$1

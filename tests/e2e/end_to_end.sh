@@ -7,6 +7,7 @@ set -euo pipefail
 here=$(dirname "$0")
 source "$here/drive.sh"
 tovel=$1
+source "$(dirname "$tovel")/identity.sh"
 scratch=$(mktemp -d)
 trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$scratch"' EXIT
 # A window manager frames the windows; it is ready when it has taken over the screen.
@@ -17,10 +18,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$tovel" & pid=$!
 splash=$(wait_window 10 --pid $pid) || fail "no window appeared"
-[ -z "$(xdotool search --onlyvisible --name '^Holvane Varnock$' 2>/dev/null || true)" ] || fail "the calculator came before the splash"
+[ -z "$(xdotool search --onlyvisible --name "^$VARNOCK_CAPTION\$" 2>/dev/null || true)" ] || fail "the calculator came before the splash"
 splashShown=$(date +%s.%N)
 
-calculator=$(wait_window 10 --name '^Holvane Varnock$') || fail "the calculator window never came"
+calculator=$(wait_window 10 --name "^$VARNOCK_CAPTION\$") || fail "the calculator window never came"
 elapsed=$(awk -v a="$splashShown" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
 echo "calculator window after ${elapsed}s"
 awk -v e="$elapsed" 'BEGIN { exit !(e > 2.5 && e < 5) }' || fail "the splash lasted ${elapsed}s"
@@ -33,8 +34,7 @@ read -r left right top bottom < <(xprop -id "$calculator" _NET_FRAME_EXTENTS | s
 centreX=$((X - left + (WIDTH + left + right) / 2)) centreY=$((Y - top + (HEIGHT + top + bottom) / 2))
 [ $((centreX - 512)) -ge -2 ] && [ $((centreX - 512)) -le 2 ] && [ $((centreY - 384)) -ge -2 ] && [ $((centreY - 384)) -le 2 ] ||
   fail "the frame's centre is at $centreX,$centreY, not at the screen's 512,384"
-menu=$((HEIGHT - 376))
-results="${RESULT_GAL%%+*}+$((X + $(echo "$RESULT_GAL" | cut -d+ -f2)))+$((Y + menu + $(echo "$RESULT_GAL" | cut -d+ -f3)))"
+results=$(on_screen "$calculator" "$RESULT_GAL_BOX")
 import -window root -crop "$results" "$scratch/before.png"
 choose_option2_type_45_calculate "$calculator"
 import -window root -crop "$results" "$scratch/after.png"
@@ -45,14 +45,14 @@ kill -0 $pid || fail "the program died"
 # Keyboard only: Shift+Tab to the option group, Down to the own pair, Enter on
 # its prompt, then Tab past its two boxes: the focus is back at the selected
 # button, not at "0.1 gal/hr at 45 psi", which looks as it did before.
-option3="121x25+$((X + 16))+$((Y + menu + 72))"
+option3=$(on_screen "$calculator" "$OPTION3_BOX")
 import -window root -crop "$option3" "$scratch/option3-before.png"
 click_client "$calculator" $ACTUAL_AT
 xdotool key --clearmodifiers shift+Tab Down Down
-wait_window 5 --name '^Varnock$' >/dev/null || fail "the own pair did not ask for the pair"
+wait_window 5 --name "^$VARNOCK_TITLE\$" >/dev/null || fail "the own pair did not ask for the pair"
 sleep 0.3
 xdotool key Return
-for _ in $(seq 100); do xdotool search --onlyvisible --name '^Varnock$' >/dev/null 2>&1 || break; sleep 0.05; done
+for _ in $(seq 100); do xdotool search --onlyvisible --name "^$VARNOCK_TITLE\$" >/dev/null 2>&1 || break; sleep 0.05; done
 sleep 0.3
 xdotool key Tab Tab
 sleep 0.3

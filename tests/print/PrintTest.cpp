@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "WindowServices.h"
+#include "AppIdentity.h"
+#include "Forms.h"
+#include "Handlers.h"
 #include "WindowTestSupport.h"
 #include "frmPipeline.h"
 
@@ -76,7 +78,7 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   const QString text = RunTool(QStringLiteral("pdftotext"), {sent, QStringLiteral("-")}).simplified();
   for (const QString& shown :
        {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
-        QStringLiteral("50"), QStringLiteral("Varnock 2.5.2"),
+        QStringLiteral("50"), QStringLiteral("%1 %2").arg(identity::kTitle, identity::kVersion),
         QStringLiteral("Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }

@@ -10,7 +10,8 @@
 
 #include "Equivalence.h"
 #include "Module1.h"
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Handlers.h"
 #include "WindowTestSupport.h"
 #include "frmPipeline.h"
 

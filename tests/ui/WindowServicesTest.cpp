@@ -1,4 +1,5 @@
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Handlers.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,10 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "Controls.h"
+#include "AppIdentity.h"
+#include "Layout.h"
+#include "Look.h"
+#include "TextBoxes.h"
 #include "WindowTestSupport.h"
 #include "Failure.h"
 #include "NumberText.h"
@@ -188,7 +192,7 @@ TEST_F(WindowServices, TheRealMessageBoxIsModalWithOkOnlyAndTheTitle) {
     box->button(QMessageBox::Ok)->click();
   });
   ShowMessage("Please input a leak rate");
-  EXPECT_EQ(title, QStringLiteral("Varnock"));
+  EXPECT_EQ(title, QString::fromUtf8(identity::kTitle));
   EXPECT_EQ(text, QStringLiteral("Please input a leak rate"));
   EXPECT_EQ(buttons, 1);
   EXPECT_TRUE(modal);
@@ -231,18 +235,14 @@ TEST_F(WindowServices, TheCloseBoxUnloads) {
   EXPECT_FALSE(form.IsLoaded());
 }
 
-TEST_F(WindowServices, IdentityAndSelfSizingCaptions) {
-  EXPECT_EQ(AppTitle(), QStringLiteral("Varnock"));
-  EXPECT_EQ(AppMajor(), 2);
-  EXPECT_EQ(AppMinor(), 5);
-  EXPECT_EQ(AppRevision(), 2);
-  QLabel label;
-  AutoSize(&label);
-  SetCaption(&label, "Version");
-  const int narrow = label.width();
-  SetCaption(&label, "Version 2.5.2 with a longer caption");
-  EXPECT_GT(label.width(), narrow);
-  EXPECT_EQ(label.text(), QStringLiteral("Version 2.5.2 with a longer caption"));
+TEST_F(WindowServices, SelfSizingCaptions) {
+  QWidget parent;
+  QLabel* label = MakeLabel(&parent, "label", {0, 0, 15, 15}, "", {.autoSize = true});
+  SetCaption(label, "Version");
+  const int narrow = label->width();
+  SetCaption(label, "Version 2.5.2 with a longer caption");
+  EXPECT_GT(label->width(), narrow);
+  EXPECT_EQ(label->text(), QStringLiteral("Version 2.5.2 with a longer caption"));
 }
 
 // Qt sets the C locale from the environment; a decimal comma there must not

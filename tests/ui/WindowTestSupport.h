@@ -8,7 +8,8 @@
 #include <QWidget>
 #include <ostream>
 
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Handlers.h"
 
 // Lets GoogleTest show Qt strings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

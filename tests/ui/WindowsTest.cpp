@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,22 +15,30 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <map>
 #include <tuple>
 
-#include "Controls.h"
+#include "AppIdentity.h"
+#include "Layout.h"
+#include "Look.h"
+#include "TextBoxes.h"
 #include "WindowTestSupport.h"
 #include "Module1.h"
 #include "NumberText.h"
-#include "WindowServices.h"
+#include "Forms.h"
+#include "Handlers.h"
 #include "frmAbout.h"
 #include "frmPipeline.h"
 #include "frmSplash.h"
 
 namespace varnock::ui {
 namespace {
+
+const QString kVersionCaption = QStringLiteral("Version %1").arg(identity::kVersion);
 
 // Drives the real windows on the offscreen platform; message boxes are
 // recorded instead of waiting for a user.
@@ -81,7 +90,7 @@ class Windows : public ::testing::Test {
 
 TEST_F(Windows, ANewlyShownCalculatorWindow) {
   QWidget* window = ShowCalculator();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Holvane Varnock"));
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8(identity::kCaption));
   EXPECT_TRUE(Find<QRadioButton>(window, "Option1")->isChecked());
   EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30"));
   EXPECT_EQ(QApplication::focusWidget(), Box("txtActual"));
@@ -100,21 +109,55 @@ TEST_F(Windows, TheCalculatorWindowIsFixedWithoutMinimiseOrMaximise) {
   EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-  EXPECT_EQ(Find(window, "client")->size(), QSize(280, 376));
 }
 
-// Positions and sizes in pixels at 96 DPI, each twips value divided by 15.
+// The end-to-end, Wine and package scripts click and look at the places
+// their drive script holds: they must be where the controls are.
+TEST_F(Windows, ScriptsClickWhereTheControlsAre) {
+  QWidget* client = Find(ShowCalculator(), "client");
+  QFile script(QStringLiteral(VARNOCK_DRIVE_SCRIPT));
+  ASSERT_TRUE(script.open(QIODevice::ReadOnly | QIODevice::Text));
+  std::map<QString, QStringList> value;  // NAME="a b" or NAME="WxH+L+T", as numbers
+  for (const QString& line : QString::fromUtf8(script.readAll()).split('\n')) {
+    const auto match = QRegularExpression(QStringLiteral("^([A-Z0-9_]+)=\"([^\"]*)\"")).match(line);
+    if (match.hasMatch()) value[match.captured(1)] = match.captured(2).split(QRegularExpression(QStringLiteral("[ x+]")));
+  }
+  EXPECT_EQ(value["CLIENT_SIZE"], (QStringList{QString::number(client->width()), QString::number(client->height())}));
+  auto place = [client](const char* name) { QWidget* c = Find(client, name); return QRect(c->mapTo(client, QPoint()), c->size()); };
+  const struct { const char* variable; std::vector<const char*> controls; } rows[] = {
+      {"OPTION2_AT", {"Option2"}}, {"ACTUAL_AT", {"txtActual"}}, {"CALCULATE_AT", {"cmdCalculate"}},
+      {"OPTION3_BOX", {"Option3"}}, {"RESULT_GAL_BOX", {"txtELRgal"}}, {"RESULTS_BOX", {"txtELRgal", "txtELRml"}},
+  };
+  for (const auto& row : rows) {
+    const QStringList& n = value[row.variable];
+    ASSERT_GE(n.size(), 2) << row.variable;
+    for (const char* control : row.controls) {
+      EXPECT_TRUE(n.size() == 2 ? place(control).contains(n[0].toInt(), n[1].toInt())
+                                : QRect(n[2].toInt(), n[3].toInt(), n[0].toInt(), n[1].toInt()).contains(place(control)))
+          << row.variable << " misses " << control;
+    }
+  }
+}
+
+// Every control lies inside its frame, and no two of a frame overlap (by more
+// than the one pixel that rounding twips gives): a slip in a stored place
+// shows as one or the other. Self-sizing labels keep their top left, or their
+// right edge if right-aligned.
 TEST_F(Windows, ControlsSitWhereTheDefinitionPutsThem) {
   QWidget* window = ShowCalculator();
-  const struct { const char* name; QRect at; } rows[] = {
-      {"Frame2", {8, 8, 265, 137}},       {"Option1", {16, 24, 121, 25}},  {"Option2", {16, 48, 113, 25}},
-      {"Option3", {16, 72, 121, 25}},     {"Option4", {16, 96, 17, 33}},   {"txtLR", {32, 104, 57, 19}},
-      {"txtRef", {144, 104, 57, 19}},     {"Frame1", {8, 152, 265, 113}},  {"txtActual", {144, 32, 57, 19}},
-      {"cmdCalculate", {64, 64, 145, 33}}, {"Frame3", {8, 272, 265, 97}},  {"txtELRgal", {128, 24, 57, 19}},
-      {"txtELRml", {128, 56, 57, 19}},
-  };
-  for (const auto& row : rows) EXPECT_EQ(Find(window, row.name)->geometry(), row.at) << row.name;
-  // Self-sizing labels keep their top left, right-aligned ones their right edge.
+  for (QWidget* frame : window->findChildren<QGroupBox*>()) {
+    const QList<QWidget*> controls = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_GE(controls.size(), 4) << frame->objectName().toStdString();
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+      const QRect at = controls[i]->geometry();
+      EXPECT_TRUE(frame->rect().contains(at)) << controls[i]->objectName().toStdString();
+      for (qsizetype j = i + 1; j < controls.size(); ++j) {
+        const QRect both = at & controls[j]->geometry();
+        EXPECT_TRUE(both.width() <= 1 || both.height() <= 1)
+            << controls[i]->objectName().toStdString() << " overlaps " << controls[j]->objectName().toStdString();
+      }
+    }
+  }
   EXPECT_EQ(Find(window, "Label5")->pos(), QPoint(96, 104));
   EXPECT_EQ(Find(window, "Label2")->geometry().right() + 1, 137);
   EXPECT_EQ(Find(window, "Label3")->geometry().right() + 1, 122);
@@ -270,19 +313,19 @@ TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
   Entry(window, "mnuAbout")->trigger();
   QWidget* about = Instance<frmAbout>().Window();
   ASSERT_NE(about, nullptr);
-  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), kVersionCaption);
   Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("marked"));
   Entry(window, "mnuAbout")->trigger();
   EXPECT_EQ(Instance<frmAbout>().Window(), about);
   EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("marked")) << "the load handler ran again";
-  Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("Version 2.5.2"));
+  Find<QLabel>(about, "lblVersion")->setText(kVersionCaption);
   int abouts = 0;
   for (QWidget* top : QApplication::topLevelWidgets()) abouts += top->objectName() == "frmAbout" && top->isVisible();
   EXPECT_EQ(abouts, 1);
   EXPECT_FALSE(about->isModal());
   EXPECT_EQ(about->windowTitle(), QStringLiteral("About Varnock"));
-  EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), QStringLiteral("Varnock"));
-  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), QString::fromUtf8(identity::kTitle));
+  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), kVersionCaption);
   for (QLabel* label : about->findChildren<QLabel*>()) {
     EXPECT_TRUE(label->alignment() & Qt::AlignTop) << label->objectName().toStdString() << " draws from the top";
   }
@@ -309,7 +352,7 @@ TEST_F(Windows, AboutClosesByOkEnterEscAndTheCloseBoxAndComesBackFresh) {
     EXPECT_FALSE(about->isVisible());
   }
   Entry(Instance<frmPipeline>().Window(), "mnuAbout")->trigger();
-  EXPECT_EQ(Find<QLabel>(Instance<frmAbout>().Window(), "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
+  EXPECT_EQ(Find<QLabel>(Instance<frmAbout>().Window(), "lblVersion")->text(), kVersionCaption);
   EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
 }
 
@@ -555,8 +598,8 @@ TEST_F(Windows, TheSplashWindow) {
   EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ((splash->windowFlags() & Qt::WindowType_Mask), Qt::SplashScreen);  // no taskbar entry
   EXPECT_EQ(splash->size(), QSize(373, 227));
-  EXPECT_EQ(Find<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.5.2"));
-  EXPECT_EQ(Find<QLabel>(splash, "lblProductName")->text(), QStringLiteral("Varnock"));
+  EXPECT_EQ(Find<QLabel>(splash, "lblVersion")->text(), kVersionCaption);
+  EXPECT_EQ(Find<QLabel>(splash, "lblProductName")->text(), QString::fromUtf8(identity::kTitle));
   EXPECT_EQ(Find<QTimer>(splash, "Timer1")->interval(), 3000);
   EXPECT_TRUE(Find<QTimer>(splash, "Timer1")->isActive());
   EXPECT_FALSE(Instance<frmPipeline>().IsLoaded());

@@ -11,6 +11,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/drive.sh"
 setup=$(realpath "$1")
+source "$(dirname "$setup")/identity.sh"
 wine=$(command -v wine || echo /usr/lib/wine/wine64)
 export WINEPREFIX=$(mktemp -d /tmp/varnock-wine.XXXXXX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 scratch=$(mktemp -d)
@@ -26,13 +27,13 @@ wineserver -w
 
 "$wine" "$setup" /S
 wineserver -w
-folder="$WINEPREFIX/drive_c/Program Files/Varnock"
-[ -f "$folder/tovel.exe" ] || fail "tovel.exe is not in Program Files\\Varnock"
-[ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in Program Files\\Varnock"
-"$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnock' >/dev/null 2>&1 ||
+folder="$WINEPREFIX/drive_c/Program Files/$VARNOCK_TITLE"
+[ -f "$folder/tovel.exe" ] || fail "tovel.exe is not in $folder"
+[ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in $folder"
+"$wine" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$VARNOCK_TITLE" >/dev/null 2>&1 ||
   fail "the uninstaller is not registered"
-for entry in Varnock "Uninstall Varnock"; do
-  find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/Varnock/$entry.lnk" | grep -q . || fail "no Start menu entry $entry"
+for entry in "$VARNOCK_TITLE" "Uninstall $VARNOCK_TITLE"; do
+  find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/$VARNOCK_TITLE/$entry.lnk" | grep -q . || fail "no Start menu entry $entry"
 done
 # Qt's terms beside the program and in the zip: the notice names the exact
 # Debian source of the Qt it ships.
@@ -41,28 +42,27 @@ qt_source=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 # SIGPIPE, and pipefail would call the file missing.
 unzip -Z1 "${setup%.exe}.zip" >"$scratch/zip-contents"
 for file in LICENSE.txt Qt-NOTICE.txt LGPL-3.0.txt GPL-3.0.txt; do
-  [ -s "$folder/$file" ] || fail "no $file in Program Files\\Varnock"
+  [ -s "$folder/$file" ] || fail "no $file in $folder"
   grep -q "/$file\$" "$scratch/zip-contents" || fail "no $file in the zip, which holds: $(xargs <"$scratch/zip-contents")"
 done
 grep -q "qt6-base, version $qt_source\." "$folder/Qt-NOTICE.txt" || fail "Qt-NOTICE.txt does not name qt6-base $qt_source"
-"$here/../packaging/version_record.sh" "$folder/tovel.exe" || fail "the version record of the installed tovel.exe"
+"$here/../packaging/version_record.sh" "$folder/tovel.exe" "$(dirname "$setup")/identity.sh" || fail "the version record of the installed tovel.exe"
 echo "installed in $((SECONDS - started)) s"
 
 openbox --sm-disable 2>/dev/null & wm=$!
 sleep 1
 (cd "$folder" && exec "$wine" tovel.exe) & pid=$!
-wait_window 30 --name '^Varnock$' >/dev/null || fail "no splash window"
-calculator=$(wait_window 30 --name '^Holvane Varnock$') || fail "no calculator window"
+wait_window 30 --name "^$VARNOCK_TITLE\$" >/dev/null || fail "no splash window"
+calculator=$(wait_window 30 --name "^$VARNOCK_CAPTION\$") || fail "no calculator window"
 sleep 1
-geometry "$calculator"
-menu=$((HEIGHT - 376))
-[ "$WIDTH" -eq 280 ] && [ $menu -ge 15 ] && [ $menu -le 30 ] || fail "client area ${WIDTH}x${HEIGHT} is not 280 x 376 below a menu bar"
+client_geometry "$calculator"
+[ "$WIDTH" -eq "${CLIENT_SIZE% *}" ] && [ $MENU -ge 15 ] && [ $MENU -le 30 ] || fail "client area ${WIDTH}x${HEIGHT} is not $CLIENT_SIZE below a menu bar"
 
 choose_option2_type_45_calculate "$calculator"
 sleep 0.5
 [ -n "${VARNOCK_SCREENSHOT:-}" ] && import -window "$calculator" "$VARNOCK_SCREENSHOT"
 # Read as a user reads them: the two result boxes, enlarged, through OCR.
-import -window root -crop "57x51+$((X + 136))+$((Y + menu + 296))" "$scratch/results.png"
+import -window root -crop "$(on_screen "$calculator" "$RESULTS_BOX")" "$scratch/results.png"
 convert "$scratch/results.png" -colorspace Gray -resize 400% "$scratch/large.png"
 read -r -d '' results < <(tesseract "$scratch/large.png" - --psm 6 2>/dev/null | tr -s ' \n' '  '; printf '\0') || true
 [ "$(echo $results)" = "0.245 15.4522" ] || fail "the results read \"$(echo $results)\", not 0.245 and 15.4522"
@@ -92,6 +92,6 @@ pid=
 "$wine" "$folder/Uninstall.exe" /S
 wineserver -w
 [ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -n 3)"
-! find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Varnock' | grep -q . || fail "the uninstaller left the Start menu folder"
-! "$wine" reg query 'HKLM\Software\Holvane, Inc.' >/dev/null 2>&1 || fail "the uninstaller left HKLM\Software\Holvane, Inc."
+! find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/$VARNOCK_TITLE" | grep -q . || fail "the uninstaller left the Start menu folder"
+! "$wine" reg query "HKLM\\Software\\$VARNOCK_COMPANY" >/dev/null 2>&1 || fail "the uninstaller left HKLM\\Software\\$VARNOCK_COMPANY"
 echo "under Wine: passed in $((SECONDS - started)) s"

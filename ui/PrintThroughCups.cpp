@@ -1,24 +1,15 @@
+#include <cups/cups.h>
+
 #include <QDir>
 #include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 
-#include "PrintedPage.h"
-#include "WindowServices.h"
-
-#ifdef VARNOCK_HAVE_CUPS
-#include <cups/cups.h>
-#endif
+#include "Identity.h"
+#include "Printing.h"
 
 namespace varnock::ui {
-namespace {
-
-constexpr const char* kSetUpPrinter = "Set up a printer, or make one the default printer, then print again.";
-
-}  // namespace
-
-#ifdef VARNOCK_HAVE_CUPS
 namespace {
 
 // libcups is loaded when the user first prints: linked at start, it would
@@ -75,17 +66,5 @@ void PrintImage(const QWidget* client, const QString& note) {
     FailToPrint("the printer " + name + " refused the job (" + cups.lastErrorString() + ").", kCheckPrinter);
   }
 }
-#else
-void PrintImage(const QWidget* client, const QString& note) {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) FailToPrint("no printer is available.", kSetUpPrinter);
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(AppTitle());
-  PaintPage(printer, client, note);
-  if (printer.printerState() == QPrinter::Error) {
-    FailToPrint("the printer " + info.printerName().toStdString() + " refused the job.", kCheckPrinter);
-  }
-}
-#endif
 
 }  // namespace varnock::ui

@@ -1,0 +1,90 @@
+#include "Forms.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTimer>
+#include <utility>
+
+#include "Handlers.h"
+
+namespace varnock::ui {
+namespace {
+
+int loadedWindows = 0;
+int runningHandlers = 0;
+bool running = false;  // RunApplication's event loop is running
+
+// Only the application's own loop is ended: Qt remembers an exit() called
+// outside any loop and would end the next one at once.
+void EndProcessIfNoWindow() {
+  if (running && loadedWindows == 0 && runningHandlers == 0) QCoreApplication::exit(0);
+}
+
+}  // namespace
+
+Form::~Form() { delete window_; }
+
+void Form::Load() {
+  if (IsLoaded()) return;
+  window_ = Build().release();
+  window_->installEventFilter(this);
+  ++loadedWindows;
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  QWidget* window = window_;
+  window->show();
+  if (window_ != window) return;  // showing let events in, and one of them unloaded it
+  window->raise();
+  window->activateWindow();
+}
+
+void Form::Unload() {
+  if (!IsLoaded()) return;
+  QWidget* window = std::exchange(window_, nullptr);
+  --loadedWindows;
+  Unloaded();
+  window->removeEventFilter(this);
+  // Its controls raise no more events: hiding moves the focus out of a box,
+  // and the box's handler would run on a window whose controls are gone.
+  for (QObject* control : window->findChildren<QObject*>()) control->blockSignals(true);
+  for (QTimer* timer : window->findChildren<QTimer*>()) timer->stop();
+  window->hide();
+  // Deferred: the handler that unloads may be running inside a signal of
+  // one of this window's own controls.
+  window->deleteLater();
+  EndProcessIfNoWindow();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_ && event->type() == QEvent::Close) {
+    // The close box unloads the window, as "Exit" does.
+    event->accept();
+    RunHandler([this] { Unload(); });
+    return true;
+  }
+  return false;
+}
+
+bool AnyWindowLoaded() { return loadedWindows > 0; }
+
+HandlerRunning::HandlerRunning() { ++runningHandlers; }
+
+HandlerRunning::~HandlerRunning() {
+  --runningHandlers;
+  EndProcessIfNoWindow();
+}
+
+int RunApplication(Form& startup) {
+  QApplication::setQuitOnLastWindowClosed(false);  // the process ends by our own rule
+  RunHandler([&startup] { startup.Show(); });
+  if (!AnyWindowLoaded()) return 0;
+  running = true;
+  const int status = QApplication::exec();
+  running = false;
+  return status;
+}
+
+}  // namespace varnock::ui

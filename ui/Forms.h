@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <memory>
+
+// The window life cycle: one instance per window kind for the whole process,
+// whose window is built on load and destroyed on unload, and the rule that
+// ends the process. The process ends once no window is loaded and no handler
+// is running (a handler may unload the last window and then load another),
+// and only while the application's event loop runs.
+namespace varnock::ui {
+
+class Form : public QObject {
+ public:
+  ~Form() override;
+
+  bool IsLoaded() const { return window_ != nullptr; }
+  QWidget* Window() const { return window_; }
+
+  // Builds the window and runs its load handler; it stays hidden.
+  void Load();
+  // Loads if needed, then shows modeless; a shown window is only raised.
+  void Show();
+  // Destroys the window; the handler that calls it (even the window's own) runs on.
+  void Unload();
+
+ protected:
+  // Makes the window with every control from the stored definition.
+  virtual std::unique_ptr<QWidget> Build() = 0;
+  virtual void Form_Load() {}
+  // The controls are gone: forget any pointers to them.
+  virtual void Unloaded() {}
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  QWidget* window_ = nullptr;
+};
+
+// The default instance of a window kind, made on first use and never
+// destroyed.
+template <class F>
+F& Instance() {
+  static F* const instance = new F;
+  return *instance;
+}
+
+bool AnyWindowLoaded();
+
+// Keeps the process alive while a handler runs; when the last one ends and
+// no window is loaded, the process ends.
+class HandlerRunning {
+ public:
+  HandlerRunning();
+  ~HandlerRunning();
+  HandlerRunning(const HandlerRunning&) = delete;
+  HandlerRunning& operator=(const HandlerRunning&) = delete;
+};
+
+// Shows the start-up window and runs the event loop until the process ends.
+int RunApplication(Form& startup);
+
+}  // namespace varnock::ui

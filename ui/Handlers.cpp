@@ -1,0 +1,65 @@
+#include "Handlers.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <exception>
+#include <string>
+
+#include "Failure.h"
+#include "Forms.h"
+#include "Identity.h"
+
+namespace varnock::ui {
+namespace {
+
+MessagePresenter presenter;
+
+void PresentInBox(const QString& text, MessageKind kind) {
+  QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  AppTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);  // a quoted entry such as "<b>5" is shown as typed, never as markup
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace
+
+void RunHandler(const std::function<void()>& handler) {
+  const HandlerRunning running;
+  try {
+    handler();
+  } catch (const Failure& failure) {
+    ShowMessage(failure.Report(), MessageKind::FailureReport);
+  } catch (const std::exception& error) {
+    ShowMessage(std::string("Unexpected error: ") + error.what(), MessageKind::FailureReport);
+  } catch (...) {
+    ShowMessage("Unexpected error of unknown kind.", MessageKind::FailureReport);
+  }
+}
+
+void BindChange(QLineEdit* box, std::function<void()> handler) {
+  constexpr qsizetype kLongText = 10'000;
+  QObject::connect(box, &QLineEdit::textChanged, box, [box, handler = std::move(handler)] {
+    RunHandler(handler);
+    if (box->text().size() > kLongText && box->isUndoAvailable()) {
+      // Writing the same text raises no change event and clears the history.
+      const int caret = box->cursorPosition();
+      box->setText(box->text());
+      box->setCursorPosition(caret);
+    }
+  });
+}
+
+void ShowMessage(std::string_view text, MessageKind kind) {
+  const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (presenter) {
+    presenter(message, kind);
+  } else {
+    PresentInBox(message, kind);
+  }
+}
+
+void SetMessagePresenter(MessagePresenter replacement) { presenter = std::move(replacement); }
+
+}  // namespace varnock::ui

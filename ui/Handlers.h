@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string_view>
+
+class QLineEdit;
+
+// Running event handlers, and the message box through which they speak to
+// the user.
+namespace varnock::ui {
+
+// Runs an event handler. A failure stops the handler and is reported to the
+// user, and the program goes on; nothing is thrown into Qt's event loop.
+void RunHandler(const std::function<void()>& handler);
+
+// Binds a Qt signal to a handler that runs through RunHandler.
+template <class Sender, class Signal>
+void Bind(Sender* sender, Signal signal, std::function<void()> handler) {
+  QObject::connect(sender, signal, sender, [handler = std::move(handler)] { RunHandler(handler); });
+}
+
+// Binds a text box's change event (QLineEdit::textChanged: every change, typed
+// or written, but not a write of the text already there). A long text's
+// per-character undo history is dropped after the handler, so that pasting
+// megabytes again and again cannot grow the memory without bound.
+void BindChange(QLineEdit* box, std::function<void()> handler);
+
+// The modal message box, OK only, captioned with the application title.
+enum class MessageKind { Information, FailureReport };
+void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Information);
+
+// Tests replace the modal box, which would wait for a user; an empty
+// presenter restores the real one.
+using MessagePresenter = std::function<void(const QString& text, MessageKind kind)>;
+void SetMessagePresenter(MessagePresenter presenter);
+
+}  // namespace varnock::ui

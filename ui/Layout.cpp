@@ -1,0 +1,98 @@
+#include "Layout.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "Look.h"
+
+namespace varnock::ui {
+namespace {
+
+constexpr const char* kTabIndex = "tabIndex";
+constexpr const char* kAutoSize = "autoSize";
+
+// A group of option buttons is one Tab stop, at its selected button. Qt gives
+// the stop to the button that last had the focus, and settles it only once a
+// button of the group has had it; this keeps it at the selected one, however
+// the selection was made.
+class OneStopPerGroup : public QObject {
+ public:
+  using QObject::QObject;
+
+  static void Settle(const QWidget* group) {
+    for (QRadioButton* option : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+      if (!option->autoExclusive()) continue;
+      const int policy = option->focusPolicy();
+      option->setFocusPolicy(Qt::FocusPolicy(option->isChecked() ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) Settle(static_cast<QWidget*>(watched)->parentWidget());
+    return false;
+  }
+};
+
+}  // namespace
+
+void Place(QWidget* control, Twips at) {
+  control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height));
+}
+
+void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::WindowFlags flags) {
+  window->setObjectName(QString::fromUtf8(name));
+  if (!title.isEmpty()) window->setWindowTitle(title);
+  window->setWindowFlags(flags);
+  window->setWindowIcon(AppIcon());
+  window->setFont(DialogFont());
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, Twips at, const char* caption, const LabelLook& look) {
+  auto* label = Make<QLabel>(parent, name, at, QString::fromUtf8(caption));
+  if (look.font) label->setFont(*look.font);
+  label->setAlignment(look.alignment);
+  label->setWordWrap(look.wordWrap);
+  if (look.tabIndex) SetTabIndex(label, *look.tabIndex);
+  label->setProperty(kAutoSize, look.autoSize);
+  FitToText(label);
+  return label;
+}
+
+void FitToText(QLabel* label) {
+  if (!label->property(kAutoSize).toBool()) return;
+  const QRect before = label->geometry();
+  label->adjustSize();
+  // A right-aligned label grows to the left, keeping its text where it ends.
+  if (label->alignment() & Qt::AlignRight) label->move(before.right() + 1 - label->width(), before.top());
+}
+
+void SetTabIndex(QWidget* control, int index) { control->setProperty(kTabIndex, index); }
+
+void ApplyTabOrder(QWidget* window) {
+  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+    option->installEventFilter(new OneStopPerGroup(option));
+    QObject::connect(option, &QRadioButton::toggled, option, [option] { OneStopPerGroup::Settle(option->parentWidget()); });
+    OneStopPerGroup::Settle(option->parentWidget());
+  }
+  std::vector<QWidget*> chain;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    if (control->property(kTabIndex).isValid() && control->focusPolicy() != Qt::NoFocus) chain.push_back(control);
+  }
+  std::stable_sort(chain.begin(), chain.end(), [](const QWidget* a, const QWidget* b) {
+    return a->property(kTabIndex).toInt() < b->property(kTabIndex).toInt();
+  });
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  // The focus starts on the lowest tab index that can take it.
+  for (QWidget* control : chain) {
+    if (control->isEnabled()) {
+      control->setFocus();
+      break;
+    }
+  }
+}
+
+}  // namespace varnock::ui

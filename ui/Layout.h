@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <utility>
+
+class QLabel;
+
+// Building windows from their stored definitions: the window itself, its
+// controls' places and sizes in twips, its labels, and its keyboard order.
+namespace varnock::ui {
+
+// Twips to pixels at 96 DPI (15 twips a pixel).
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
+// Left, top, width, height in twips, relative to the container.
+struct Twips {
+  int left, top, width, height;
+};
+
+void Place(QWidget* control, Twips at);
+
+// Makes a control inside `parent` with its name and place.
+template <class Control, class... Args>
+Control* Make(QWidget* parent, const char* name, Twips at, Args&&... args) {
+  auto* control = new Control(std::forward<Args>(args)..., parent);
+  control->setObjectName(QString::fromUtf8(name));
+  Place(control, at);
+  return control;
+}
+
+// Gives a window its name, title, frame, the program's icon and the dialog font.
+void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::WindowFlags flags);
+
+// Makes a window, set up as SetUpWindow does.
+template <class Window>
+std::unique_ptr<Window> MakeWindow(const char* name, const QString& title, Qt::WindowFlags flags) {
+  auto window = std::make_unique<Window>();
+  SetUpWindow(window.get(), name, title, flags);
+  return window;
+}
+
+// How a label looks beyond its place: the window's font unless given, top
+// left unless aligned otherwise, and, self-sizing, fitted to its caption now
+// and on every caption write (a right-aligned one keeps its right edge).
+struct LabelLook {
+  std::optional<QFont> font = std::nullopt;
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+  bool autoSize = false;
+  bool wordWrap = false;
+  std::optional<int> tabIndex = std::nullopt;
+};
+QLabel* MakeLabel(QWidget* parent, const char* name, Twips at, const char* caption, const LabelLook& look = {});
+
+// Fits a self-sizing label to its caption; other labels keep their size.
+void FitToText(QLabel* label);
+
+// Keyboard order: controls given a tab index are chained lowest first.
+void SetTabIndex(QWidget* control, int index);
+void ApplyTabOrder(QWidget* window);
+
+}  // namespace varnock::ui

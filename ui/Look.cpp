@@ -1,0 +1,94 @@
+#include "Look.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <algorithm>
+
+namespace varnock::ui {
+namespace {
+
+class Logo : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), Rendering(width() * devicePixelRatioF()));
+  }
+
+ private:
+  // The smallest rendering at least as wide as the control in device pixels;
+  // named by percent, they are listed smallest first.
+  static QPixmap Rendering(double deviceWidth) {
+    QPixmap pixmap;
+    for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("logo-*.png")})) {
+      pixmap.load(QStringLiteral(":/art/") + name);
+      if (pixmap.width() >= deviceWidth) break;
+    }
+    return pixmap;
+  }
+};
+
+// The platform style, but a group frame drawn as lines rather than from the
+// style's small bitmap, which a printed page would show blurred.
+class FrameStyle : public QProxyStyle {
+ public:
+  FrameStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const auto* frame = qobject_cast<const QGroupBox*>(widget);
+    if (frame == nullptr) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QColor(117, 117, 117, 50));
+    painter->setBrush(QColor(0, 0, 0, 3));
+    painter->drawRoundedRect(FrameOutline(frame), 2, 2);
+    painter->restore();
+  }
+};
+
+}  // namespace
+
+// 7.5 pt: the largest size at which every stored caption fits its control.
+QFont DialogFont() { return Arial(7.5, false); }
+
+QFont Arial(double points, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("icon-*.png")})) {
+    icon.addFile(QStringLiteral(":/art/") + name);
+  }
+  return icon;
+}
+
+QWidget* MakeLogo(QWidget* parent, const char* name, Twips at) { return Make<Logo>(parent, name, at); }
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title) {
+  static FrameStyle* const style = new FrameStyle;
+  auto* frame = Make<QGroupBox>(parent, name, at, title);
+  frame->setStyle(style);
+  return frame;
+}
+
+QRectF FrameOutline(const QGroupBox* frame) {
+  const int titleHeight = frame->title().isEmpty() ? 0
+                                                   : std::max(frame->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
+                                                              frame->fontMetrics().height());
+  return QRectF(frame->rect().adjusted(0, titleHeight + 3, 0, 0)).adjusted(1.5, 1.5, -1.5, -1.5);
+}
+
+}  // namespace varnock::ui

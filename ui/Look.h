@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QRectF>
+#include <QString>
+
+#include "Layout.h"
+
+class QGroupBox;
+
+// How the windows look: their fonts, the program's pictures, and group
+// frames drawn as lines.
+namespace varnock::ui {
+
+// The default dialog font, and Arial at a size for the windows that ask for it.
+QFont DialogFont();
+QFont Arial(double points, bool bold);
+
+QIcon AppIcon();
+// The logo, stretched to the control, from the rendering that suits the
+// screen's scale, so that it stays sharp.
+QWidget* MakeLogo(QWidget* parent, const char* name, Twips at);
+
+// A frame (group box) inside `parent`, drawn as lines on screen and on paper.
+QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title = {});
+// Where its outline runs: below the title, in the frame's own coordinates.
+QRectF FrameOutline(const QGroupBox* frame);
+
+}  // namespace varnock::ui

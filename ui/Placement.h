@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+// Where windows open: centred on the screen or on another window, frame and
+// title bar included once the window manager has framed them.
+namespace varnock::ui {
+
+void CentreOnScreen(QWidget* window);
+void CentreOn(QWidget* window, const QWidget* owner);
+
+}  // namespace varnock::ui

@@ -1,0 +1,137 @@
+#include "TextBoxes.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "Layout.h"
+
+namespace varnock::ui {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+void SetText(QLineEdit* box, std::string_view text) {
+  box->setText(FromUtf8(text));
+  // A write leaves the caret at the end, so a box narrower than its text would
+  // show the tail: 1612282.6716 read as 12282.6716. Show the most significant
+  // digits first, unless the user is typing in the box.
+  if (!box->hasFocus()) box->home(false);
+}
+
+void SetCaption(QLabel* label, std::string_view text) {
+  label->setText(FromUtf8(text));
+  FitToText(label);
+}
+
+ResultBox::ResultBox(QWidget* parent) : QLineEdit(parent) {
+  setEnabled(false);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QLineEdit::textChanged, this, &ResultBox::Describe);
+  ApplyLook();
+}
+
+void ResultBox::SetOutOfDate(const QString& reason) {
+  if (reason == outOfDate_) return;
+  outOfDate_ = reason;
+  ApplyLook();
+  Describe();
+}
+
+bool ResultBox::event(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) ApplyLook();
+  if (event->type() == QEvent::ContextMenu) {
+    emit customContextMenuRequested(static_cast<QContextMenuEvent*>(event)->pos());
+    return true;
+  }
+  return QLineEdit::event(event);
+}
+
+void ResultBox::paintEvent(QPaintEvent* event) {
+  const QString shown = FittingText(this);
+  if (shown == text()) return QLineEdit::paintEvent(event);
+  QPainter painter(this);
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(TextRoom(this), Qt::AlignLeft | Qt::AlignVCenter, shown);
+}
+
+// The disabled grey is too faint to read a result by: the text takes the
+// palette's ordinary colour, or, out of date, one halfway to the background
+// (opaque, so that a printer draws it as it is).
+void ResultBox::ApplyLook() {
+  const QPalette platform = QApplication::palette(this);
+  QColor text = platform.color(QPalette::Active, QPalette::Text);
+  if (IsOutOfDate()) {
+    const QColor base = platform.color(QPalette::Active, QPalette::Base);
+    text = QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2, (text.blue() + base.blue()) / 2);
+  }
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Disabled, QPalette::Text, text);
+  setPalette(palette);
+  QFont font = this->font();
+  font.setStrikeOut(IsOutOfDate());
+  setFont(font);
+}
+
+void ResultBox::Describe() {
+  QStringList tip;
+  if (FittingText(this) != text()) tip << text();
+  if (IsOutOfDate()) tip << outOfDate_;
+  setToolTip(tip.join('\n'));
+  setAccessibleDescription(outOfDate_);
+}
+
+// As QLineEdit lays its text out: its contents less its own margins.
+QRect TextRoom(const QLineEdit* box) {
+  QStyleOptionFrame frame;
+  frame.initFrom(box);
+  frame.rect = box->contentsRect();
+  frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+  frame.state |= QStyle::State_Sunken;
+  const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+  return contents.marginsRemoved(box->textMargins()).adjusted(2, 1, -2, -1);
+}
+
+QString FittingText(const QLineEdit* box) {
+  return box->fontMetrics().elidedText(box->text(), Qt::ElideRight, TextRoom(box).width());
+}
+
+namespace {
+
+// Sends a key pressed with Alt or Ctrl on without its text: the box still
+// sees the key for its shortcuts but has nothing to type.
+class UnmodifiedTyping : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().isEmpty() || !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) return false;
+    QKeyEvent textless(key->type(), key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                       key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(watched, &textless);
+    event->setAccepted(textless.isAccepted());  // not taken: it goes on to the window
+    return true;
+  }
+};
+
+}  // namespace
+
+void TypeOnlyUnmodifiedKeys(QLineEdit* box) { box->installEventFilter(new UnmodifiedTyping(box)); }
+
+}  // namespace varnock::ui
