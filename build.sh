@@ -93,7 +93,7 @@ case "${1:-}" in
     # installed and used under Wine.
     packaging/windows/build-windows.sh build-windows
     tests/print/with_cups_pdf.sh xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-      tests/windows/under_wine.sh build-windows/varnock-2.5.2-win64.exe
+      tests/windows/under_wine.sh build-windows/varnock-*-win64.exe
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -6,6 +6,7 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-15}
+source "$build/identity.sh"
 if [ -z "${VARNOCK_IN_XVFB:-}" ]; then
   VARNOCK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$build"
 fi
@@ -20,7 +21,7 @@ measure() {  # name of the window to wait for, program
   done
   echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${peaks[@]}" | median)"
 }
-read -r tovel_ms tovel_kb < <(measure "Holvane Varnock" "$build/tovel")
+read -r tovel_ms tovel_kb < <(measure "$VARNOCK_CAPTION" "$build/tovel")
 read -r minimal_ms minimal_kb < <(measure "Minimal" "$build/bench/minimal_qt")
 awk -v tm="$tovel_ms" -v tk="$tovel_kb" -v mm="$minimal_ms" -v mk="$minimal_kb" -v runs="$runs" 'BEGIN {
   printf "| | tovel | minimal Qt program | ratio | goal |\n|---|---|---|---|---|\n"

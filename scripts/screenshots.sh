@@ -14,13 +14,14 @@ if [ -z "${VARNOCK_IN_XVFB:-}" ]; then
   VARNOCK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$tovel" "$out"
 fi
 source "$root/tests/e2e/drive.sh"
+source "$(dirname "$tovel")/identity.sh"
 
 "$tovel" & pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 splash=$(wait_window 10 --pid $pid)
 sleep 0.5
 import -window "$splash" "$out/splash.png"
-calculator=$(wait_window 10 --name '^Holvane Varnock$')
+calculator=$(wait_window 10 --name "^$VARNOCK_CAPTION\$")
 sleep 0.3
 if [ "$scale" = 1 ]; then
   choose_option2_type_45_calculate "$calculator"
@@ -30,7 +31,7 @@ xdotool windowfocus --sync "$calculator"
 xdotool key --clearmodifiers alt+h
 sleep 0.3
 xdotool key a
-about=$(wait_window 5 --name '^About Varnock$')
+about=$(wait_window 5 --name "^About $VARNOCK_TITLE\$")
 sleep 0.3
 import -window "$about" "$out/about.png"
 echo "screenshots in $out"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program from the same sources: Qt for Windows
 # (built once and cached by build-qt.sh), then tovel.exe, its installer
-# (varnock-2.5.2-win64.exe) and a portable zip, all in build-windows/.
+# (varnock-<version>-win64.exe) and a portable zip, all in build-windows/.
 # usage: build-windows.sh [build folder]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

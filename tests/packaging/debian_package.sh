@@ -7,15 +7,16 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
+source "$build/identity.sh"
 scratch=$(mktemp -d)
 trap 'kill $pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
 pid=
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" >/dev/null)
-deb=$(ls "$scratch"/out/varnock_2.5.2_*.deb) || fail "no package varnock_2.5.2_*.deb"
+deb=$(ls "$scratch"/out/varnock_"$VARNOCK_VERSION"_*.deb) || fail "no package varnock_${VARNOCK_VERSION}_*.deb"
 [ "$(dpkg-deb -f "$deb" Package)" = varnock ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = 2.5.2 ] || fail "package version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$VARNOCK_VERSION" ] || fail "package version"
 grep -q '<.*@.*>' <<<"$(dpkg-deb -f "$deb" Maintainer)" || fail "the Maintainer field has no e-mail address"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -41,7 +42,7 @@ grep -q 'LGPL-3' "$root/usr/share/doc/varnock/copyright" || fail "the copyright 
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c "
   source '$here/../e2e/drive.sh'
   '$root/usr/bin/tovel' & pid=\$!
-  wait_window 15 --name '^Holvane Varnock\$' >/dev/null || { kill \$pid; exit 1; }
+  wait_window 15 --name '^$VARNOCK_CAPTION\$' >/dev/null || { kill \$pid; exit 1; }
   kill \$pid
 " || fail "the unpacked program did not show its calculator window"
 

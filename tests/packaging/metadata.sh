@@ -3,12 +3,14 @@
 # AppStream metainfo where the install put them.
 # usage: metadata.sh build-folder
 set -euo pipefail
+source "$1/identity.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$1" --prefix "$scratch" >/dev/null
-desktop-file-validate "$scratch/share/applications/com.holvane.varnock.desktop"
-appstreamcli validate --no-net --pedantic "$scratch/share/metainfo/com.holvane.varnock.metainfo.xml"
-grep -qx 'Name=Varnock' "$scratch/share/applications/com.holvane.varnock.desktop"
-grep -q '<release version="2.5.2"' "$scratch/share/metainfo/com.holvane.varnock.metainfo.xml"
-grep -q '<developer_name>Holvane, Inc.</developer_name>' "$scratch/share/metainfo/com.holvane.varnock.metainfo.xml"
+entry=$scratch/share/applications/$VARNOCK_APP_ID.desktop metainfo=$scratch/share/metainfo/$VARNOCK_APP_ID.metainfo.xml
+desktop-file-validate "$entry"
+appstreamcli validate --no-net --pedantic "$metainfo"
+grep -qxF "Name=$VARNOCK_TITLE" "$entry"
+grep -qF "<release version=\"$VARNOCK_VERSION\"" "$metainfo"
+grep -qF "<developer_name>$VARNOCK_COMPANY</developer_name>" "$metainfo"
 echo "desktop entry and metainfo: valid"

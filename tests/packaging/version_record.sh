@@ -2,8 +2,11 @@
 # Checks the version record and icon of the Windows program in what
 # mingw-w64's windres reads back: from the built tovel.exe itself, or from the
 # resource script compiled on its own.
-# usage: version_record.sh path/to/tovel.rc|path/to/tovel.exe
+# usage: version_record.sh path/to/tovel.rc|path/to/tovel.exe path/to/identity.sh
 set -euo pipefail
+source "$2"
+IFS=. read -r major minor revision <<<"$VARNOCK_VERSION"
+shown=$(printf '%d.%02d.%04d' "$major" "$minor" "$revision")  # as Windows' file properties show it
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 if [[ $1 == *.exe ]]; then
@@ -13,18 +16,18 @@ else
   x86_64-w64-mingw32-windres -i "$scratch/tovel.res" -O rc -o "$scratch/back.rc"
 fi
 expected=(
-  'FILEVERSION 2, 5, 0, 2'
-  'PRODUCTVERSION 2, 5, 0, 2'
+  "FILEVERSION $major, $minor, 0, $revision"
+  "PRODUCTVERSION $major, $minor, 0, $revision"
   'FILETYPE 0x1'
   'BLOCK "040904B0"'
-  'VALUE "CompanyName", "Holvane, Inc."'
-  'VALUE "FileDescription", "Varnock"'
-  'VALUE "LegalCopyright", L"Copyright \251 2026 Holvane, Inc. All rights reserved."'
-  'VALUE "ProductName", "Varnock"'
-  'VALUE "FileVersion", "2.05.0002"'
-  'VALUE "ProductVersion", "2.05.0002"'
-  'VALUE "InternalName", "tovel"'
-  'VALUE "OriginalFilename", "tovel.exe"'
+  "VALUE \"CompanyName\", \"$VARNOCK_COMPANY\""
+  "VALUE \"FileDescription\", \"$VARNOCK_TITLE\""
+  "VALUE \"LegalCopyright\", L\"Copyright \\251 2026 $VARNOCK_COMPANY All rights reserved.\""
+  "VALUE \"ProductName\", \"$VARNOCK_TITLE\""
+  "VALUE \"FileVersion\", \"$shown\""
+  "VALUE \"ProductVersion\", \"$shown\""
+  "VALUE \"InternalName\", \"$VARNOCK_INTERNAL_NAME\""
+  "VALUE \"OriginalFilename\", \"$VARNOCK_INTERNAL_NAME.exe\""
   'VALUE "Translation", 0x409, 1200'
   'LANGUAGE 9, 1'
   # the group icon: one 32 x 32 image of 16 colours, 4 bits a pixel
