@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "Module1.h"
 #include "Forms.h"
 #include "Handlers.h"
+#include "Module1.h"
 #include "frmPipeline.h"
 
 namespace {

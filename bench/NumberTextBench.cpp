@@ -12,14 +12,15 @@
 namespace {
 
 const std::vector<std::string>& Texts() {
-  static const std::vector<std::string> texts = {"30", "10", "0.2", "45", "327.7906", "5.196", "-0.5",
-                                                 "12.616666666666667", "1e3", "0.123456", "189.25", "3"};
+  static const std::vector<std::string> texts = {
+      "30", "10", "0.2", "45", "327.7906", "5.196", "-0.5", "12.616666666666667", "1e3", "0.123456", "189.25", "3"};
   return texts;
 }
 
 const std::vector<double>& Values() {
-  static const std::vector<double> values = {5.196152422706632, 327.79062121, 0.2, 12.616666666666667,
-                                             189.25, 0.0816496580927726, 423.1759, 3.0, 0.00004, 15.4521};
+  static const std::vector<double> values = {
+      5.196152422706632, 327.79062121, 0.2, 12.616666666666667, 189.25, 0.0816496580927726, 423.1759, 3.0,
+      0.00004,           15.4521};
   return values;
 }
 
@@ -55,8 +56,8 @@ void ToCharsFixed4(benchmark::State& state) {
   std::size_t i = 0;
   char buffer[400];
   for (auto _ : state) {
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, Values()[i++ % Values().size()],
-                                      std::chars_format::fixed, 4);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, Values()[i++ % Values().size()], std::chars_format::fixed, 4);
     benchmark::DoNotOptimize(result.ptr);
     benchmark::ClobberMemory();
   }

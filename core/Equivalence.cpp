@@ -67,8 +67,7 @@ int RaisedFlags() { return std::fetestexcept(kTestedFlags); }
 // Division by zero if that flag is up, otherwise Overflow (invalid operation
 // included), as the user knows these failures.
 [[noreturn]] void ThrowFlagged(int raised, const std::string& message) {
-  const FailureKind kind =
-      (raised & FE_DIVBYZERO) != 0 ? FailureKind::DivisionByZero : FailureKind::Overflow;
+  const FailureKind kind = (raised & FE_DIVBYZERO) != 0 ? FailureKind::DivisionByZero : FailureKind::Overflow;
   throw Failure(kind, message);
 }
 
@@ -137,10 +136,10 @@ void cmdCalculate_Click(CalculatorControls& window) {
                                    Quoted(strRef) + " is too large a number. " + kEquivalentPressure.hint);
   }
   if (ratio < 0) {
-    throw Failure(FailureKind::InvalidArgument,
-                  The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
-                      " have opposite signs, and a negative ratio has no square root. "
-                      "Type both pressures as positive numbers.");
+    throw Failure(FailureKind::InvalidArgument, The(kEquivalentPressure, strActual) + " and the reference pressure " +
+                                                    Quoted(strRef) +
+                                                    " have opposite signs, and a negative ratio has no square root. "
+                                                    "Type both pressures as positive numbers.");
   }
   volatile double exponent = kExponent;
   volatile double root = std::pow(ratio, exponent);

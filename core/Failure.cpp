@@ -14,12 +14,18 @@ std::string Failure::Report() const { return message_ + "\n\n(" + KindName(kind_
 
 const char* KindName(FailureKind kind) noexcept {
   switch (kind) {
-    case FailureKind::TypeMismatch: return "Type mismatch";
-    case FailureKind::Overflow: return "Overflow";
-    case FailureKind::DivisionByZero: return "Division by zero";
-    case FailureKind::InvalidArgument: return "Invalid argument";
-    case FailureKind::WindowRuntime: return "Window error";
-    case FailureKind::Printing: return "Printing";
+    case FailureKind::TypeMismatch:
+      return "Type mismatch";
+    case FailureKind::Overflow:
+      return "Overflow";
+    case FailureKind::DivisionByZero:
+      return "Division by zero";
+    case FailureKind::InvalidArgument:
+      return "Invalid argument";
+    case FailureKind::WindowRuntime:
+      return "Window error";
+    case FailureKind::Printing:
+      return "Printing";
   }
   return "Error";
 }

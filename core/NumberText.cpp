@@ -34,8 +34,7 @@ struct Parsed {
 long long DecimalOrder(std::string_view mantissa, std::string_view exponent) {
   const auto point = std::min(mantissa.find('.'), mantissa.size());
   const auto first = mantissa.find_first_not_of("0.");
-  long long order = first < point ? static_cast<long long>(point - first)
-                                  : -static_cast<long long>(first - point - 1);
+  long long order = first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
   long long shift = 0;
   const bool negative = !exponent.empty() && exponent.front() == '-';
   for (char c : exponent) {
@@ -195,18 +194,19 @@ std::string IntegerToText(std::int16_t value) {
 std::string RealToText(double value) {
   if (value == 0) return "0";  // also -0
   char buffer[32];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return std::string(buffer, result.ptr);
 }
 
 double TextToReal(std::string_view text) {
   const Parsed parsed = ParseReal(text);
   switch (parsed.status) {
-    case ParseStatus::Number: return parsed.value;
+    case ParseStatus::Number:
+      return parsed.value;
     case ParseStatus::TooLarge:
       throw Failure(FailureKind::Overflow, Quoted(text) + " is too large a number.");
-    case ParseStatus::NotANumber: break;
+    case ParseStatus::NotANumber:
+      break;
   }
   throw Failure(FailureKind::TypeMismatch, Quoted(text) + " is not a number.");
 }

@@ -16,8 +16,8 @@ namespace {
 MessagePresenter presenter;
 
 void PresentInBox(const QString& text, MessageKind kind) {
-  QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  AppTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon, AppTitle(), text,
+                  QMessageBox::Ok, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);  // a quoted entry such as "<b>5" is shown as typed, never as markup
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();

@@ -39,9 +39,7 @@ class OneStopPerGroup : public QObject {
 
 }  // namespace
 
-void Place(QWidget* control, Twips at) {
-  control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height));
-}
+void Place(QWidget* control, Twips at) { control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height)); }
 
 void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::WindowFlags flags) {
   window->setObjectName(QString::fromUtf8(name));
@@ -75,7 +73,8 @@ void SetTabIndex(QWidget* control, int index) { control->setProperty(kTabIndex, 
 void ApplyTabOrder(QWidget* window) {
   for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
     option->installEventFilter(new OneStopPerGroup(option));
-    QObject::connect(option, &QRadioButton::toggled, option, [option] { OneStopPerGroup::Settle(option->parentWidget()); });
+    QObject::connect(option, &QRadioButton::toggled, option,
+                     [option] { OneStopPerGroup::Settle(option->parentWidget()); });
     OneStopPerGroup::Settle(option->parentWidget());
   }
   std::vector<QWidget*> chain;

@@ -85,9 +85,10 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString&
 }
 
 QRectF FrameOutline(const QGroupBox* frame) {
-  const int titleHeight = frame->title().isEmpty() ? 0
-                                                   : std::max(frame->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
-                                                              frame->fontMetrics().height());
+  const int titleHeight =
+      frame->title().isEmpty()
+          ? 0
+          : std::max(frame->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), frame->fontMetrics().height());
   return QRectF(frame->rect().adjusted(0, titleHeight + 3, 0, 0)).adjusted(1.5, 1.5, -1.5, -1.5);
 }
 

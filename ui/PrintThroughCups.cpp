@@ -32,7 +32,7 @@ const Cups& LoadCups() {
   }
   if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile) {
     FailToPrint("the printing system (CUPS) is not available (" + library.errorString().toStdString() + ").",
-         "Install CUPS, then print again.");
+                "Install CUPS, then print again.");
   }
   return cups;
 }
@@ -49,8 +49,9 @@ void PrintImage(const QWidget* client, const QString& note) {
 
   QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tovel-XXXXXX.pdf"));
   if (!file.open()) {
-    FailToPrint("there is no room for the print job in the temporary folder (" + file.errorString().toStdString() + ").",
-         "Free some disk space, then print again.");
+    FailToPrint(
+        "there is no room for the print job in the temporary folder (" + file.errorString().toStdString() + ").",
+        "Free some disk space, then print again.");
   }
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

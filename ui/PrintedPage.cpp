@@ -1,5 +1,3 @@
-#include "Printing.h"
-
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +14,7 @@
 #include "Failure.h"
 #include "Identity.h"
 #include "Look.h"
+#include "Printing.h"
 #include "TextBoxes.h"
 
 namespace varnock::ui {
@@ -51,8 +50,8 @@ void DrawOption(QPainter& painter, const QRadioButton* option) {
   QStyleOptionButton button;
   button.initFrom(option);
   button.text = option->text();
-  const QRectF circle =
-      QRectF(option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, option)).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF circle = QRectF(option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, option))
+                            .adjusted(0.5, 0.5, -0.5, -0.5);
   painter.setPen(Outline(option));
   painter.drawEllipse(circle);
   if (option->isChecked()) {
@@ -112,11 +111,10 @@ void DrawControls(QPainter& painter, const QWidget* container) {
 // made, and then what its results were calculated from.
 QString Footer(const QString& note) {
   const QString printed = QStringLiteral("Printed %1 \u00b7 %2 %3")
-                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), AppTitle(),
-                                   QString::fromUtf8(identity::kVersion));
+                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                                   AppTitle(), QString::fromUtf8(identity::kVersion));
   return note.isEmpty() ? printed : printed + QLatin1Char('\n') + note;
 }
-
 
 }  // namespace
 

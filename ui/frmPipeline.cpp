@@ -1,8 +1,8 @@
 #include "frmPipeline.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -14,12 +14,12 @@
 
 #include "Equivalence.h"
 #include "Failure.h"
-#include "Module1.h"
-#include "NumberText.h"
 #include "Handlers.h"
 #include "Identity.h"
 #include "Layout.h"
 #include "Look.h"
+#include "Module1.h"
+#include "NumberText.h"
 #include "Placement.h"
 #include "Printing.h"
 #include "TextBoxes.h"
@@ -53,7 +53,6 @@ QLineEdit* EntryBox(QWidget* frame, const char* name, Twips at, const char* text
   return box;
 }
 
-
 QAction* MenuEntry(QMenu* menu, const char* name, const char* caption, bool available = true) {
   QAction* entry = menu->addAction(QString::fromUtf8(caption));
   entry->setObjectName(QString::fromUtf8(name));
@@ -74,10 +73,10 @@ void Separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectN
 }  // namespace
 
 std::unique_ptr<QWidget> frmPipeline::Build() {
-  auto window = MakeWindow<QMainWindow>("frmPipeline", QString::fromUtf8(identity::kCaption),
-                                        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                            Qt::MSWindowsFixedSizeDialogHint);
+  auto window =
+      MakeWindow<QMainWindow>("frmPipeline", QString::fromUtf8(identity::kCaption),
+                              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   auto* client = new QWidget(window.get());
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Px(4200), Px(5640));
@@ -101,15 +100,14 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* txtRef = EntryBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
   MakeLabel(frame2, "Label10", {3120, 1560, 195, 195}, "psi", fitted);
 
-  auto* frame1 = MakeFrame(client, "Frame1", {120, 2280, 3975, 1695},
-                           QStringLiteral("Input the Desired Equivalent Pressure"));
+  auto* frame1 =
+      MakeFrame(client, "Frame1", {120, 2280, 3975, 1695}, QStringLiteral("Input the Desired Equivalent Pressure"));
   SetTabIndex(frame1, 0);
   MakeLabel(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", fittedRight);
-  auto* txtActual =
-      EntryBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
+  auto* txtActual = EntryBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
   MakeLabel(frame1, "Label8", {3120, 480, 195, 195}, "psi", fitted);
-  auto* cmdCalculate = Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495},
-                                         QStringLiteral("Calculate Equivalent Rates"));
+  auto* cmdCalculate =
+      Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495}, QStringLiteral("Calculate Equivalent Rates"));
   cmdCalculate->setAutoDefault(true);  // Enter presses it when it has the focus; it is not the default button
   SetTabIndex(cmdCalculate, 3);
 
@@ -148,15 +146,15 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   BindChange(txtRef, andShow([this] { eq::txtRef_Change(*this); }));
   for (QLineEdit* own : {txtLR, txtRef}) {
     Bind(own, &QLineEdit::textEdited, andShow([this, option4] {
-      if (option4->isChecked()) return;
-      option4->setChecked(true);  // no click: the user is already entering the pair, so no prompt
-      eq::OwnPair_Typed(*this);
-    }));
+           if (option4->isChecked()) return;
+           option4->setChecked(true);  // no click: the user is already entering the pair, so no prompt
+           eq::OwnPair_Typed(*this);
+         }));
   }
   Bind(cmdCalculate, &QPushButton::clicked, andShow([this] {
-    eq::cmdCalculate_Click(*this);
-    RememberWhatWasCalculated();
-  }));
+         eq::cmdCalculate_Click(*this);
+         RememberWhatWasCalculated();
+       }));
   BuildResultMenu(window.get());
   return window;
 }
@@ -188,10 +186,10 @@ void frmPipeline::RememberWhatWasCalculated() {
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
   if (!IsLoaded() || calculatedFor_.isEmpty()) return;
-  const QString reason = calculatedFrom_ == EntriesInForce()
-                             ? QString()
-                             : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.")
-                                   .arg(calculatedFor_);
+  const QString reason =
+      calculatedFrom_ == EntriesInForce()
+          ? QString()
+          : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.").arg(calculatedFor_);
   for (ResultBox* box : results_) box->SetOutOfDate(reason);
 }
 
@@ -236,9 +234,7 @@ void frmPipeline::Unloaded() {
   calculatedFor_.clear();
 }
 
-void frmPipeline::mnuPrint_Click() {
-  PrintImage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote());
-}
+void frmPipeline::mnuPrint_Click() { PrintImage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote()); }
 
 void frmPipeline::mnuExit_Click() { Unload(); }
 
@@ -263,7 +259,8 @@ void frmPipeline::SetFocus(Box box) {
   control->setFocus();
   // An option button chosen by the arrow keys takes the focus back once its
   // click handler returns: claim it again after that, so the next key lands here.
-  QMetaObject::invokeMethod(control, [control] { control->setFocus(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      control, [control] { control->setFocus(); }, Qt::QueuedConnection);
 }
 
 void frmPipeline::ShowMessage(std::string_view text) { ui::ShowMessage(text); }

@@ -1,10 +1,9 @@
-#include "Equivalence.h"
-
 #include <gtest/gtest.h>
 
 #include <cfenv>
 #include <string>
 
+#include "Equivalence.h"
 #include "Failure.h"
 #include "FakeWindow.h"
 #include "Module1.h"
@@ -54,9 +53,13 @@ TEST_F(Equivalence, EntryBoxesKeepWhatIsTyped) {
 }
 
 TEST_F(Equivalence, LeavingTheLeakRateBoxReformatsIt) {
-  const struct { const char* typed; const char* after; int changes; } rows[] = {
-      {"3", "3.0", 2}, {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
-      {"-3", "-3.0", 2}, {"-", "-", 1}, {"abc", "abc", 1}, {"", "", 1},
+  const struct {
+    const char* typed;
+    const char* after;
+    int changes;
+  } rows[] = {
+      {"3", "3.0", 2},   {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
+      {"-3", "-3.0", 2}, {"-", "-", 1},     {"abc", "abc", 1}, {"", "", 1},
   };
   for (const auto& row : rows) {
     FakeWindow w;
@@ -92,18 +95,17 @@ void Calculate(FakeWindow& window, const Inputs& in) {
 }
 
 TEST_F(Equivalence, Results) {
-  const struct { Inputs in; const char* gal; const char* ml; } rows[] = {
-      {{"3", "10", "30"}, "5.196", "327.7906"},
-      {{"0.2", "30", "30"}, "0.2", "12.6167"},
-      {{"0.1", "45", "30"}, "0.082", "5.1507"},
-      {{"3", "10", "10"}, "3.0", "189.25"},
-      {{"3", "10", "50"}, "6.708", "423.1759"},
-      {{"3", "10", "0"}, "0.0", "0.0"},
-      {{"-3", "10", "30"}, "-5.196", "-327.7906"},
-      {{"3", "-10", "-30"}, "5.196", "327.7906"},
-      {{"0.2", "30", "45"}, "0.245", "15.4522"},
-      {{"3", "-10", "0"}, "0.0", "0.0"},          // -0 ratio: its root is zero
-      {{"3", "1e300", "1e-300"}, "0.0", "0.0"},   // underflow is not a failure
+  const struct {
+    Inputs in;
+    const char* gal;
+    const char* ml;
+  } rows[] = {
+      {{"3", "10", "30"}, "5.196", "327.7906"},       {{"0.2", "30", "30"}, "0.2", "12.6167"},
+      {{"0.1", "45", "30"}, "0.082", "5.1507"},       {{"3", "10", "10"}, "3.0", "189.25"},
+      {{"3", "10", "50"}, "6.708", "423.1759"},       {{"3", "10", "0"}, "0.0", "0.0"},
+      {{"-3", "10", "30"}, "-5.196", "-327.7906"},    {{"3", "-10", "-30"}, "5.196", "327.7906"},
+      {{"0.2", "30", "45"}, "0.245", "15.4522"},      {{"3", "-10", "0"}, "0.0", "0.0"},  // -0 ratio: its root is zero
+      {{"3", "1e300", "1e-300"}, "0.0", "0.0"},                                           // underflow is not a failure
       {{" 3 ", "1e1", "3.0E1"}, "5.196", "327.7906"},
   };
   for (const auto& row : rows) {
@@ -115,7 +117,10 @@ TEST_F(Equivalence, Results) {
 }
 
 TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
-  const struct { Inputs in; FailureKind kind; } rows[] = {
+  const struct {
+    Inputs in;
+    FailureKind kind;
+  } rows[] = {
       {{"3", "10", ""}, FailureKind::TypeMismatch},
       {{"abc", "abc", "abc"}, FailureKind::TypeMismatch},  // the equivalent pressure is read first
       {{"3", "", "30"}, FailureKind::TypeMismatch},
@@ -123,11 +128,11 @@ TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
       {{"3", "1e999", "30"}, FailureKind::Overflow},
       {{"1e999", "10", "30"}, FailureKind::Overflow},
       {{"3", "0", "30"}, FailureKind::DivisionByZero},
-      {{"abc", "0", "30"}, FailureKind::DivisionByZero},    // the division fails before the rate is read
-      {{"3", "0", "0"}, FailureKind::Overflow},             // 0 / 0
-      {{"3", "1e-300", "1e300"}, FailureKind::Overflow},    // ratio beyond the range
+      {{"abc", "0", "30"}, FailureKind::DivisionByZero},  // the division fails before the rate is read
+      {{"3", "0", "0"}, FailureKind::Overflow},           // 0 / 0
+      {{"3", "1e-300", "1e300"}, FailureKind::Overflow},  // ratio beyond the range
       {{"3", "10", "-30"}, FailureKind::InvalidArgument},
-      {{"abc", "-10", "30"}, FailureKind::InvalidArgument}, // the root fails before the rate is read
+      {{"abc", "-10", "30"}, FailureKind::InvalidArgument},  // the root fails before the rate is read
       {{"", "10", "30"}, FailureKind::TypeMismatch},
       {{"abc", "10", "30"}, FailureKind::TypeMismatch},
       {{"1e300", "1e-100", "1e100"}, FailureKind::Overflow},  // gal beyond the range
@@ -145,24 +150,28 @@ TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
     }
     EXPECT_EQ(w.Text(Box::txtELRgal), "old gal");
     EXPECT_EQ(w.Text(Box::txtELRml), "old ml");
-    EXPECT_EQ(strLR + "|" + strRef + "|" + strActual,
-              std::string(row.in.lr) + "|" + row.in.ref + "|" + row.in.actual);
+    EXPECT_EQ(strLR + "|" + strRef + "|" + strActual, std::string(row.in.lr) + "|" + row.in.ref + "|" + row.in.actual);
   }
 }
 
 TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
-  const struct { Inputs in; const char* message; } rows[] = {
+  const struct {
+    Inputs in;
+    const char* message;
+  } rows[] = {
       {{"3", "10", "abc"}, "The equivalent pressure \"abc\" is not a number. Type a pressure in psi, such as 30."},
       {{"3", " \t", "30"}, "The reference pressure is empty. Type a pressure in psi, such as 10."},
       {{"x", "10", "30"}, "The leak rate \"x\" is not a number. Type a leak rate in gal/h, such as 0.2."},
       {{"3", "10", "45,5"},
        "The equivalent pressure \"45,5\" is not a number: use a point as the decimal mark (45.5, not 45,5) and no "
        "thousands separator. Type a pressure in psi, such as 30."},
-      {{"3", "1e999", "30"}, "The reference pressure \"1e999\" is too large a number. Type a pressure in psi, such as 10."},
+      {{"3", "1e999", "30"},
+       "The reference pressure \"1e999\" is too large a number. Type a pressure in psi, such as 10."},
       {{"3", "0", "30"},
        "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0."},
       {{"3", "10", "-30"},
-       "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio has "
+       "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio "
+       "has "
        "no square root. Type both pressures as positive numbers."},
   };
   for (const auto& row : rows) {

@@ -1,5 +1,3 @@
-#include "NumberText.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,22 +6,31 @@
 #include <string>
 
 #include "Failure.h"
+#include "NumberText.h"
 
 namespace varnock {
 namespace {
 
 TEST(IntegerToText, WritesPlainDecimalDigits) {
-  const struct { std::int16_t value; const char* text; } rows[] = {
-      {3, "3"}, {10, "10"}, {30, "30"}, {45, "45"}, {2, "2"}, {5, "5"},
-      {0, "0"}, {-7, "-7"}, {32767, "32767"}, {-32768, "-32768"},
+  const struct {
+    std::int16_t value;
+    const char* text;
+  } rows[] = {
+      {3, "3"}, {10, "10"}, {30, "30"}, {45, "45"},       {2, "2"},
+      {5, "5"}, {0, "0"},   {-7, "-7"}, {32767, "32767"}, {-32768, "-32768"},
   };
   for (const auto& row : rows) EXPECT_EQ(IntegerToText(row.value), row.text) << row.value;
 }
 
 TEST(RealToText, FifteenSignificantDigitsAndRoundTrip) {
-  const struct { double value; const char* text; } rows[] = {
-      {0.2, "0.2"}, {0.1, "0.1"}, {3.0, "3"}, {-1.5, "-1.5"}, {0.5, "0.5"},
-      {1.0 / 3.0, "0.333333333333333"}, {-0.0, "0"}, {123456.75, "123456.75"},
+  const struct {
+    double value;
+    const char* text;
+  } rows[] = {
+      {0.2, "0.2"}, {0.1, "0.1"},
+      {3.0, "3"},   {-1.5, "-1.5"},
+      {0.5, "0.5"}, {1.0 / 3.0, "0.333333333333333"},
+      {-0.0, "0"},  {123456.75, "123456.75"},
   };
   for (const auto& row : rows) EXPECT_EQ(RealToText(row.value), row.text) << row.value;
   EXPECT_EQ(TextToReal(RealToText(0.2)), 0.2);
@@ -31,22 +38,40 @@ TEST(RealToText, FifteenSignificantDigitsAndRoundTrip) {
 }
 
 TEST(TextToReal, AcceptsTheNumberGrammar) {
-  const struct { const char* text; double value; } rows[] = {
-      {"30", 30}, {" 30 ", 30}, {"\t30\t", 30}, {"45\r\n", 45}, {"\n 45", 45}, {"1e3", 1000}, {"1E3", 1000},
-      {"-0.5", -0.5}, {".5", 0.5}, {"5.", 5}, {"+2", 2}, {"2.5e+1", 25},
-      {"1e-2", 0.01}, {"0.1", 0.1}, {"007", 7}, {"0.2", 0.2},
+  const struct {
+    const char* text;
+    double value;
+  } rows[] = {
+      {"30", 30},
+      {" 30 ", 30},
+      {"\t30\t", 30},
+      {"45\r\n", 45},
+      {"\n 45", 45},
+      {"1e3", 1000},
+      {"1E3", 1000},
+      {"-0.5", -0.5},
+      {".5", 0.5},
+      {"5.", 5},
+      {"+2", 2},
+      {"2.5e+1", 25},
+      {"1e-2", 0.01},
+      {"0.1", 0.1},
+      {"007", 7},
+      {"0.2", 0.2},
       {"1.7976931348623157e308", std::numeric_limits<double>::max()},
       {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
-      {"1e-999", 0}, {"0e99999", 0},
+      {"1e-999", 0},
+      {"0e99999", 0},
   };
   for (const auto& row : rows) EXPECT_EQ(TextToReal(row.text), row.value) << row.text;
   EXPECT_TRUE(std::signbit(TextToReal("-1e-400")));
 }
 
 TEST(TextToReal, RejectsEveryOtherForm) {
-  const char* texts[] = {"", "  ", "\t", "abc", "-", "+", ".", "-.", "1e", "1e+", "e5",
-                         "1.2.3", "1,5", "1 000", "$5", "0x1A", "inf", "nan", "Infinity",
-                         "1d5", "--1", "+-1", "1-", "1 e5", "1\n2", "\v1", "\xef\xbc\x95", "1e5.0"};
+  const char* texts[] = {"",     "  ",  "\t",           "abc",   "-",   "+",     ".",  "-.",
+                         "1e",   "1e+", "e5",           "1.2.3", "1,5", "1 000", "$5", "0x1A",
+                         "inf",  "nan", "Infinity",     "1d5",   "--1", "+-1",   "1-", "1 e5",
+                         "1\n2", "\v1", "\xef\xbc\x95", "1e5.0"};
   for (const char* text : texts) {
     try {
       TextToReal(text);
@@ -58,8 +83,8 @@ TEST(TextToReal, RejectsEveryOtherForm) {
 }
 
 TEST(TextToReal, BeyondTheDoubleRangeIsOverflow) {
-  const std::string texts[] = {"1E999", "-1e309", "1.8e308", "1e99999999999999999999",
-                               "1" + std::string(400, '0'), "0.00001e320"};
+  const std::string texts[] = {"1E999",      "-1e309", "1.8e308", "1e99999999999999999999", "1" + std::string(400, '0'),
+                               "0.00001e320"};
   for (const auto& text : texts) {
     try {
       TextToReal(text);
@@ -82,7 +107,11 @@ TEST(TextToReal, MegabyteTextsAreReadQuickly) {
 }
 
 TEST(FormatByPattern, TheDisplayPatterns) {
-  const struct { double value; const char* gal; const char* ml; } rows[] = {
+  const struct {
+    double value;
+    const char* gal;
+    const char* ml;
+  } rows[] = {
       {0, "0.0", "0.0"},
       {3, "3.0", "3.0"},
       {0.2, "0.2", "0.2"},
@@ -104,14 +133,18 @@ TEST(FormatByPattern, TheDisplayPatterns) {
 }
 
 TEST(FormatByPattern, RoundingChoices) {
-  const struct { double value; const char* pattern; const char* text; } rows[] = {
-      {0.12335, "##0.0###", "0.1234"},    // the typed decimal, not the double below it
-      {2.00005, "##0.0###", "2.0001"},    // half away from zero
+  const struct {
+    double value;
+    const char* pattern;
+    const char* text;
+  } rows[] = {
+      {0.12335, "##0.0###", "0.1234"},  // the typed decimal, not the double below it
+      {2.00005, "##0.0###", "2.0001"},  // half away from zero
       {-2.00005, "##0.0###", "-2.0001"},
-      {9.99996, "##0.0###", "10.0"},      // carry into the integer part
+      {9.99996, "##0.0###", "10.0"},  // carry into the integer part
       {0.99995, "##0.0###", "1.0"},
       {0.00005, "##0.0###", "0.0001"},
-      {-0.00001, "##0.0###", "0.0"},      // no "-" on a zero
+      {-0.00001, "##0.0###", "0.0"},  // no "-" on a zero
       {-0.0, "##0.0##", "0.0"},
       {123456789.123, "##0.0##", "123456789.123"},
       {3, "00.00", "03.00"},
@@ -141,17 +174,20 @@ TEST(FormatByPattern, HugeValuesWriteEveryIntegerDigit) {
 }
 
 TEST(FormatByPattern, TextsThatAreNotNumbersComeBackUnchanged) {
-  const struct { const char* text; const char* result; } rows[] = {
+  const struct {
+    const char* text;
+    const char* result;
+  } rows[] = {
       {"12", "12.0"}, {"3", "3.0"}, {" 2.5 ", "2.5"}, {"0.123456", "0.1235"}, {"-3", "-3.0"},
-      {"abc", "abc"}, {"", ""}, {"-", "-"}, {"1E999", "1E999"}, {"1,5", "1,5"},
+      {"abc", "abc"}, {"", ""},     {"-", "-"},       {"1E999", "1E999"},     {"1,5", "1,5"},
   };
   for (const auto& row : rows) EXPECT_EQ(FormatByPattern(std::string_view(row.text), "##0.0###"), row.result);
 }
 
 TEST(FormatByPattern, FormattedTextsAreStableAndReadable) {
   const char* patterns[] = {"##0.0##", "###0.0###", "##0.0###", "0.000", "#.##", "00"};
-  const double values[] = {0, 1, -1, 0.1, 0.2, 0.3, 2.5, 3.14159, -0.00049, 0.00051, 99.99995,
-                           1e15, 123456.789, 5e-324, 1e-5, 7e22, -6.02e23};
+  const double values[] = {0,       1,        -1,   0.1,        0.2,    0.3,  2.5,  3.14159, -0.00049,
+                           0.00051, 99.99995, 1e15, 123456.789, 5e-324, 1e-5, 7e22, -6.02e23};
   for (const char* pattern : patterns) {
     for (double value : values) {
       const std::string once = FormatByPattern(value, pattern);

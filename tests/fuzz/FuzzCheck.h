@@ -5,10 +5,10 @@
 
 // A property that must hold for every input: libFuzzer keeps the input that
 // breaks it.
-#define FUZZ_CHECK(condition, what)                                          \
-  do {                                                                       \
-    if (!(condition)) {                                                      \
+#define FUZZ_CHECK(condition, what)                                         \
+  do {                                                                      \
+    if (!(condition)) {                                                     \
       std::fprintf(stderr, "property broken: %s (%s)\n", what, #condition); \
-      std::abort();                                                          \
-    }                                                                        \
+      std::abort();                                                         \
+    }                                                                       \
   } while (false)

@@ -35,9 +35,7 @@ class Printing : public ::testing::Test {
     window = Instance<frmPipeline>().Window();
     QApplication::setActiveWindow(window);
   }
-  void TearDown() override {
-    Instance<frmPipeline>().Unload();
-  }
+  void TearDown() override { Instance<frmPipeline>().Unload(); }
   QStringList Pdfs() const { return QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
 
   const QString output = qEnvironmentVariable("VARNOCK_PDF_OUT");
@@ -79,12 +77,14 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   for (const QString& shown :
        {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
         QStringLiteral("50"), QStringLiteral("%1 %2").arg(identity::kTitle, identity::kVersion),
-        QStringLiteral("Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
+        QStringLiteral(
+            "Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }
   EXPECT_TRUE(text.contains(QStringLiteral("Printed ") + printedAt)) << text.toStdString();
-  const auto printed = QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Printed<"))
-                           .match(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")}));
+  const auto printed =
+      QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Printed<"))
+          .match(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")}));
   EXPECT_GE(printed.captured(2).toDouble() - printed.captured(1).toDouble(), 8 * 1.1) << "footer below 8 pt";
   for (const QString& document : {sent, pdf}) {
     const QStringList images =

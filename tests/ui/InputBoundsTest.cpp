@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "Equivalence.h"
-#include "Module1.h"
 #include "Forms.h"
 #include "Handlers.h"
+#include "Module1.h"
 #include "WindowTestSupport.h"
 #include "frmPipeline.h"
 
@@ -56,8 +56,10 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   }
   // The program's own part: each handler on megabyte texts.
   const std::function<void()> handlers[] = {
-      [&] { equivalence::txtActual_Change(calculator); }, [&] { equivalence::txtRef_Change(calculator); },
-      [&] { equivalence::txtLR_Change(calculator); },     [&] { equivalence::txtLR_LostFocus(calculator); },
+      [&] { equivalence::txtActual_Change(calculator); },
+      [&] { equivalence::txtRef_Change(calculator); },
+      [&] { equivalence::txtLR_Change(calculator); },
+      [&] { equivalence::txtLR_LostFocus(calculator); },
   };
   for (const auto& handler : handlers) {
     QElapsedTimer timer;

@@ -15,10 +15,10 @@
 #include <random>
 
 #include "Failure.h"
-#include "Module1.h"
-#include "NumberText.h"
 #include "Forms.h"
 #include "Handlers.h"
+#include "Module1.h"
+#include "NumberText.h"
 #include "WindowTestSupport.h"
 #include "frmAbout.h"
 #include "frmPipeline.h"
@@ -168,7 +168,8 @@ class Session {
     return box->isEnabled() ? box : boxes[0];
   }
   QString RandomText(int length) {
-    static const QString alphabet = QStringLiteral("0123456789012345678901234567890.....--++eEE  \tabcxyz,\u00e9\u20ac\u221a");
+    static const QString alphabet =
+        QStringLiteral("0123456789012345678901234567890.....--++eEE  \tabcxyz,\u00e9\u20ac\u221a");
     QString text;
     text.reserve(length);
     for (int i = 0; i < length; ++i) text += alphabet[Pick(static_cast<int>(alphabet.size()))];
@@ -223,7 +224,8 @@ class Session {
     }
     if (calculated && calculated->failure &&
         !reports_.back().endsWith(QStringLiteral("(%1)").arg(KindName(*calculated->failure)))) {
-      return "expected a report of " + std::string(KindName(*calculated->failure)) + ", got " + reports_.back().toStdString();
+      return "expected a report of " + std::string(KindName(*calculated->failure)) + ", got " +
+             reports_.back().toStdString();
     }
     if (static_cast<int>(messages_.size()) != expectedMessages_) return "an unexpected message";
     if (Module1::strLR != model_.lr || Module1::strRef != model_.ref || Module1::strActual != model_.actual) {

@@ -1,6 +1,3 @@
-#include "Forms.h"
-#include "Handlers.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -14,12 +11,14 @@
 #include <stdexcept>
 
 #include "AppIdentity.h"
+#include "Failure.h"
+#include "Forms.h"
+#include "Handlers.h"
 #include "Layout.h"
 #include "Look.h"
+#include "NumberText.h"
 #include "TextBoxes.h"
 #include "WindowTestSupport.h"
-#include "Failure.h"
-#include "NumberText.h"
 
 namespace varnock::ui {
 namespace {
@@ -43,9 +42,15 @@ class TestForm : public Form {
     button->move(0, 40);
     timer = new QTimer(window.get());
     timer->setInterval(10);
-    Bind(button, &QPushButton::clicked, [this] { if (onClick) onClick(); });
-    BindChange(box, [this] { if (onChange) onChange(); });
-    Bind(timer, &QTimer::timeout, [this] { if (onTick) onTick(); });
+    Bind(button, &QPushButton::clicked, [this] {
+      if (onClick) onClick();
+    });
+    BindChange(box, [this] {
+      if (onChange) onChange();
+    });
+    Bind(timer, &QTimer::timeout, [this] {
+      if (onTick) onTick();
+    });
     return window;
   }
   void Form_Load() override { ++loads; }
@@ -215,7 +220,9 @@ TEST_F(WindowServices, TheProcessEndsWhenNoWindowIsLeftAndTheHandlerReturned) {
   };
   next.onTick = [&] { next.Unload(); };
   QTimer::singleShot(0, [&] { splash.timer->start(); });
-  QTimer::singleShot(100, [&] { if (next.IsLoaded()) next.timer->start(); });
+  QTimer::singleShot(100, [&] {
+    if (next.IsLoaded()) next.timer->start();
+  });
   bool timedOut = false;
   QTimer safety;
   safety.setSingleShot(true);

@@ -23,14 +23,14 @@
 #include <tuple>
 
 #include "AppIdentity.h"
-#include "Layout.h"
-#include "Look.h"
-#include "TextBoxes.h"
-#include "WindowTestSupport.h"
-#include "Module1.h"
-#include "NumberText.h"
 #include "Forms.h"
 #include "Handlers.h"
+#include "Layout.h"
+#include "Look.h"
+#include "Module1.h"
+#include "NumberText.h"
+#include "TextBoxes.h"
+#include "WindowTestSupport.h"
 #include "frmAbout.h"
 #include "frmPipeline.h"
 #include "frmSplash.h"
@@ -120,20 +120,28 @@ TEST_F(Windows, ScriptsClickWhereTheControlsAre) {
   std::map<QString, QStringList> value;  // NAME="a b" or NAME="WxH+L+T", as numbers
   for (const QString& line : QString::fromUtf8(script.readAll()).split('\n')) {
     const auto match = QRegularExpression(QStringLiteral("^([A-Z0-9_]+)=\"([^\"]*)\"")).match(line);
-    if (match.hasMatch()) value[match.captured(1)] = match.captured(2).split(QRegularExpression(QStringLiteral("[ x+]")));
+    if (match.hasMatch())
+      value[match.captured(1)] = match.captured(2).split(QRegularExpression(QStringLiteral("[ x+]")));
   }
   EXPECT_EQ(value["CLIENT_SIZE"], (QStringList{QString::number(client->width()), QString::number(client->height())}));
-  auto place = [client](const char* name) { QWidget* c = Find(client, name); return QRect(c->mapTo(client, QPoint()), c->size()); };
-  const struct { const char* variable; std::vector<const char*> controls; } rows[] = {
-      {"OPTION2_AT", {"Option2"}}, {"ACTUAL_AT", {"txtActual"}}, {"CALCULATE_AT", {"cmdCalculate"}},
+  auto place = [client](const char* name) {
+    QWidget* c = Find(client, name);
+    return QRect(c->mapTo(client, QPoint()), c->size());
+  };
+  const struct {
+    const char* variable;
+    std::vector<const char*> controls;
+  } rows[] = {
+      {"OPTION2_AT", {"Option2"}},  {"ACTUAL_AT", {"txtActual"}},      {"CALCULATE_AT", {"cmdCalculate"}},
       {"OPTION3_BOX", {"Option3"}}, {"RESULT_GAL_BOX", {"txtELRgal"}}, {"RESULTS_BOX", {"txtELRgal", "txtELRml"}},
   };
   for (const auto& row : rows) {
     const QStringList& n = value[row.variable];
     ASSERT_GE(n.size(), 2) << row.variable;
     for (const char* control : row.controls) {
-      EXPECT_TRUE(n.size() == 2 ? place(control).contains(n[0].toInt(), n[1].toInt())
-                                : QRect(n[2].toInt(), n[3].toInt(), n[0].toInt(), n[1].toInt()).contains(place(control)))
+      EXPECT_TRUE(n.size() == 2
+                      ? place(control).contains(n[0].toInt(), n[1].toInt())
+                      : QRect(n[2].toInt(), n[3].toInt(), n[0].toInt(), n[1].toInt()).contains(place(control)))
           << row.variable << " misses " << control;
     }
   }
@@ -286,7 +294,8 @@ TEST_F(Windows, KeysInTheCalculatorWindow) {
 
 TEST_F(Windows, UnavailableMenuEntriesCannotBeChosen) {
   QWidget* window = ShowCalculator();
-  for (const char* name : {"mnuWeblinks", "mnuReadme", "mnuEPA"}) EXPECT_FALSE(Entry(window, name)->isEnabled()) << name;
+  for (const char* name : {"mnuWeblinks", "mnuReadme", "mnuEPA"})
+    EXPECT_FALSE(Entry(window, name)->isEnabled()) << name;
   for (const char* name : {"mnuFile", "mnuPrint", "mnuExit", "mnuHelp", "mnuAbout"}) {
     EXPECT_TRUE(Entry(window, name)->isEnabled()) << name;
   }
@@ -363,9 +372,8 @@ TEST_F(Windows, ExitWithAboutOpenEndsTheProcessOnlyWhenAboutCloses) {
     Entry(window, "mnuAbout")->trigger();
     Entry(window, "mnuExit")->trigger();
     aboutStayed = !Instance<frmPipeline>().IsLoaded() && Instance<frmAbout>().IsLoaded();
-    QTimer::singleShot(50, [] {
-      QTest::mouseClick(Instance<frmAbout>().Window()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
+    QTimer::singleShot(
+        50, [] { QTest::mouseClick(Instance<frmAbout>().Window()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); });
   });
   bool timedOut = false;
   QTimer::singleShot(5000, [&] { timedOut = true, QCoreApplication::exit(1); });
@@ -452,8 +460,12 @@ TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
   EXPECT_EQ(QApplication::focusWidget(), option1) << "Shift+Tab from the equivalent pressure";
   const std::function<void()> ways[] = {
       [&] { QTest::mouseClick(option4, Qt::LeftButton); },
-      [&] { for (int i = 0; i < 3; ++i) QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down); },
-      [&] { option4->setFocus(Qt::BacktabFocusReason), QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space); },
+      [&] {
+        for (int i = 0; i < 3; ++i) QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
+      },
+      [&] {
+        option4->setFocus(Qt::BacktabFocusReason), QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
+      },
   };
   for (const auto& choose : ways) {
     option1->click();
@@ -471,11 +483,16 @@ TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
 TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
   ShowCalculator();
   Click("Option4");
-  const struct { const char* keys; const char* whileTyping; const char* afterLeaving; } rows[] = {
-      {"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},       {"12", "12", "12.0"},
-      {"1.005", "1.005", "1.005"}, {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
-      {"-3", "-3", "-3.0"},        {"-", "-", "-"},             {"abc", "abc", "abc"},
-      {"12345678.123456", "12345678.123456", "12345678.1235"},
+  const struct {
+    const char* keys;
+    const char* whileTyping;
+    const char* afterLeaving;
+  } rows[] = {
+      {"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},
+      {"12", "12", "12.0"},        {"1.005", "1.005", "1.005"},
+      {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
+      {"-3", "-3", "-3.0"},        {"-", "-", "-"},
+      {"abc", "abc", "abc"},       {"12345678.123456", "12345678.123456", "12345678.1235"},
   };
   for (const auto& row : rows) {
     TypeInto("txtLR", row.keys);
@@ -527,8 +544,9 @@ TEST_F(Windows, SessionsThroughTheRealWindow) {
   };
   EXPECT_EQ(outOfDate(), QString());
   TypeInto("txtActual", "50");
-  EXPECT_EQ(outOfDate(),
-            QStringLiteral("Out of date: calculated for 0.2 gal/h at 30 psi and 45 psi. Press Calculate Equivalent Rates."));
+  EXPECT_EQ(
+      outOfDate(),
+      QStringLiteral("Out of date: calculated for 0.2 gal/h at 30 psi and 45 psi. Press Calculate Equivalent Rates."));
   TypeInto("txtActual", "abc");
   Click("cmdCalculate");
   EXPECT_EQ(Results(), QStringLiteral("0.245 15.4522"));
@@ -568,7 +586,10 @@ TEST_F(Windows, SessionsThroughTheRealWindow) {
 
 TEST_F(Windows, EntriesAndButtonsAnnounceThemselves) {
   QWidget* window = ShowCalculator();
-  const struct { const char* name; const char* spoken; } rows[] = {
+  const struct {
+    const char* name;
+    const char* spoken;
+  } rows[] = {
       {"txtActual", "Equivalent pressure (psi)"},    {"txtLR", "Leak rate (gal/h)"},
       {"txtRef", "Reference pressure (psi)"},        {"txtELRgal", "Equivalent leak rate (gal/h)"},
       {"txtELRml", "Equivalent leak rate (ml/min)"}, {"Option4", "Your own leak rate and reference pressure"},
