@@ -12,12 +12,12 @@ enum class Box { txtLR, txtRef, txtActual, txtELRgal, txtELRml };
 class CalculatorControls {
  public:
   virtual ~CalculatorControls() = default;
-  virtual std::string Text(Box box) const = 0;               // txtLR, txtRef, txtActual
-  virtual void SetText(Box box, std::string_view text) = 0;  // txtLR, txtELRgal, txtELRml; the window raises the box's
-                                                             // change event when the text differs
-  virtual void Enable(Box box) = 0;                          // txtLR, txtRef
-  virtual void SetFocus(Box box) = 0;                        // txtLR
-  virtual void ShowMessage(std::string_view text) = 0;       // modal, OK button only
+  virtual std::string Text(Box box) const = 0;  // txtLR, txtRef, txtActual
+  // txtLR, txtELRgal, txtELRml; the window raises the box's change event when the text differs
+  virtual void SetText(Box box, std::string_view text) = 0;
+  virtual void Enable(Box box) = 0;                     // txtLR, txtRef
+  virtual void SetFocus(Box box) = 0;                   // txtLR
+  virtual void ShowMessage(std::string_view text) = 0;  // modal, OK button only
 };
 
 }  // namespace varnock
