@@ -40,7 +40,7 @@ const Cups& LoadCups() {
 }  // namespace
 
 // Through CUPS directly, so that a refused job is seen and reported, not lost.
-void PrintImage(const QWidget* client, const QString& note) {
+void PrintPage(const QWidget* client, const QString& note) {
   const Cups& cups = LoadCups();
   cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (destination == nullptr) FailToPrint("no printer is available.", kSetUpPrinter);

@@ -7,7 +7,7 @@
 namespace varnock::ui {
 
 // Through the platform's print system, as Qt reaches it.
-void PrintImage(const QWidget* client, const QString& note) {
+void PrintPage(const QWidget* client, const QString& note) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) FailToPrint("no printer is available.", kSetUpPrinter);
   QPrinter printer(info, QPrinter::HighResolution);

@@ -13,7 +13,7 @@ namespace varnock::ui {
 
 // Prints the page PaintPage draws. Throws Failure (Printing) when there is no
 // printer or it refuses the job.
-void PrintImage(const QWidget* client, const QString& note = {});
+void PrintPage(const QWidget* client, const QString& note = {});
 
 // Paints one page: the window's client area control by control, with lines
 // and text only, all opaque and only scaled, so that every printer path keeps

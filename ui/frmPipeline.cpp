@@ -234,7 +234,7 @@ void frmPipeline::Unloaded() {
   calculatedFor_.clear();
 }
 
-void frmPipeline::mnuPrint_Click() { PrintImage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote()); }
+void frmPipeline::mnuPrint_Click() { PrintPage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote()); }
 
 void frmPipeline::mnuExit_Click() { Unload(); }
 
