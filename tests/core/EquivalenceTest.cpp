@@ -171,8 +171,7 @@ TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
        "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0."},
       {{"3", "10", "-30"},
        "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio "
-       "has "
-       "no square root. Type both pressures as positive numbers."},
+       "has no square root. Type both pressures as positive numbers."},
   };
   for (const auto& row : rows) {
     FakeWindow w;
@@ -221,7 +220,7 @@ TEST_F(Equivalence, SessionsFromTheUsersSide) {
 TEST(Quoted, KeepsToOneLineAndShortensAtACharacterBoundary) {
   EXPECT_EQ(Quoted("abc"), "\"abc\"");
   EXPECT_EQ(Quoted("45\r\n\t\x7f"), "\"45\u240d\u240a\u2409\u2421\"");  // one line, controls shown
-  EXPECT_EQ(Quoted("4\u20285"), "\"4\u24245\"");
+  EXPECT_EQ(Quoted("4 5\u20286\u20297"), "\"4 5\u24246\u24247\"");      // a space stays one, separators are shown
   const std::string longText = std::string(39, 'a') + "\xc3\xa9" + std::string(100, 'b');
   EXPECT_EQ(Quoted(longText), "\"" + std::string(39, 'a') + "\xe2\x80\xa6\"");
 }

@@ -154,6 +154,7 @@ TEST(FormatByPattern, RoundingChoices) {
       {0, "#.##", "0"},
       {3, "#.##", "3"},
       {7.25, "#", "7"},
+      {34.62237756832645, "0.0#############", "34.6223775683264"},  // a tie in the shortest digits: the double decides
   };
   for (const auto& row : rows) {
     EXPECT_EQ(FormatByPattern(row.value, row.pattern), row.text) << row.value << ' ' << row.pattern;

@@ -67,8 +67,9 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
 
   // The document as the program handed it to the printer (the queue's own
-  // output loses the text's encoding): the window's texts are text, the
-  // footer at least 8 pt; neither it nor the queue's output holds a picture.
+  // output loses the text's encoding): the window's texts are text, twice the
+  // screen's size, the footer exactly so and at least 8 pt; neither it nor the
+  // queue's output holds a picture.
   const QDir spool(qEnvironmentVariable("VARNOCK_CUPS_SPOOL"));
   const QStringList jobs = spool.entryList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
   ASSERT_FALSE(jobs.isEmpty()) << "the scheduler kept no job file";
@@ -76,16 +77,22 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   const QString text = RunTool(QStringLiteral("pdftotext"), {sent, QStringLiteral("-")}).simplified();
   for (const QString& shown :
        {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
-        QStringLiteral("50"), QStringLiteral("%1 %2").arg(identity::kTitle, identity::kVersion),
+        QStringLiteral("50"),
+        QStringLiteral("Printed %1 \u00b7 %2 %3").arg(printedAt, identity::kTitle, identity::kVersion),
         QStringLiteral(
             "Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
     EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
   }
-  EXPECT_TRUE(text.contains(QStringLiteral("Printed ") + printedAt)) << text.toStdString();
-  const auto printed =
-      QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Printed<"))
-          .match(RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")}));
-  EXPECT_GE(printed.captured(2).toDouble() - printed.captured(1).toDouble(), 8 * 1.1) << "footer below 8 pt";
+  const QString words = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")});
+  auto yOf = [&words](const QString& word, int edge) {  // edge 1: the word's top, 2: its bottom, in points
+    const auto box = QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">%1<")
+                                            .arg(QRegularExpression::escape(word)))
+                         .match(words);
+    return box.captured(edge).toDouble();
+  };
+  EXPECT_GE(yOf(QStringLiteral("Printed"), 2) - yOf(QStringLiteral("Printed"), 1), 8 * 1.1) << "footer below 8 pt";
+  const int apart = Find(window, "txtELRml")->y() - Find(window, "txtELRgal")->y();  // screen pixels of 1/96 inch
+  EXPECT_NEAR(yOf(QStringLiteral("15.4522"), 1) - yOf(QStringLiteral("0.245"), 1), apart * 72.0 / 96 * 2, 0.5);
   for (const QString& document : {sent, pdf}) {
     const QStringList images =
         RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), document}).split('\n', Qt::SkipEmptyParts);

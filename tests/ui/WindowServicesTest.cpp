@@ -184,21 +184,27 @@ TEST_F(WindowServices, AFailureIsReportedOnceAndTheProgramGoesOn) {
 
 TEST_F(WindowServices, TheRealMessageBoxIsModalWithOkOnlyAndTheTitle) {
   SetMessagePresenter(nullptr);
+  Instance<FormA>().Show();  // a window that came and went outside the event loop must not end the box's
+  Instance<FormA>().Unload();
   QString title, text;
-  int buttons = 0;
+  int buttons = 0, room = -1;  // the label's width beyond that of the text as typed
   bool modal = false;
+  const QString typed = QStringLiteral("The entry \"<b>4</b> 5\" is not a number.");
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     title = box->windowTitle();
     text = box->text();
+    const QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    room = label->sizeHint().width() - label->fontMetrics().horizontalAdvance(typed);
     buttons = static_cast<int>(box->buttons().size());
     modal = box->isModal();
     box->button(QMessageBox::Ok)->click();
   });
-  ShowMessage("Please input a leak rate");
+  ShowMessage(typed.toStdString());
   EXPECT_EQ(title, QString::fromUtf8(identity::kTitle));
-  EXPECT_EQ(text, QStringLiteral("Please input a leak rate"));
+  EXPECT_EQ(text, typed);
+  EXPECT_GE(room, 0) << "markup shown as formatting";
   EXPECT_EQ(buttons, 1);
   EXPECT_TRUE(modal);
 }
