@@ -57,10 +57,8 @@ TEST_F(Equivalence, LeavingTheLeakRateBoxReformatsIt) {
     const char* typed;
     const char* after;
     int changes;
-  } rows[] = {
-      {"3", "3.0", 2},   {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
-      {"-3", "-3.0", 2}, {"-", "-", 1},     {"abc", "abc", 1}, {"", "", 1},
-  };
+  } rows[] = {{"3", "3.0", 2},   {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
+              {"-3", "-3.0", 2}, {"-", "-", 1},     {"abc", "abc", 1}, {"", "", 1}};
   for (const auto& row : rows) {
     FakeWindow w;
     w.texts[Box::txtLR] = "x";
@@ -100,14 +98,13 @@ TEST_F(Equivalence, Results) {
     const char* gal;
     const char* ml;
   } rows[] = {
-      {{"3", "10", "30"}, "5.196", "327.7906"},       {{"0.2", "30", "30"}, "0.2", "12.6167"},
-      {{"0.1", "45", "30"}, "0.082", "5.1507"},       {{"3", "10", "10"}, "3.0", "189.25"},
-      {{"3", "10", "50"}, "6.708", "423.1759"},       {{"3", "10", "0"}, "0.0", "0.0"},
-      {{"-3", "10", "30"}, "-5.196", "-327.7906"},    {{"3", "-10", "-30"}, "5.196", "327.7906"},
-      {{"0.2", "30", "45"}, "0.245", "15.4522"},      {{"3", "-10", "0"}, "0.0", "0.0"},  // -0 ratio: its root is zero
-      {{"3", "1e300", "1e-300"}, "0.0", "0.0"},                                           // underflow is not a failure
-      {{" 3 ", "1e1", "3.0E1"}, "5.196", "327.7906"},
-  };
+      {{"3", "10", "30"}, "5.196", "327.7906"},      {{"0.2", "30", "30"}, "0.2", "12.6167"},
+      {{"0.1", "45", "30"}, "0.082", "5.1507"},      {{"3", "10", "10"}, "3.0", "189.25"},
+      {{"3", "10", "50"}, "6.708", "423.1759"},      {{"3", "10", "0"}, "0.0", "0.0"},
+      {{"-3", "10", "30"}, "-5.196", "-327.7906"},   {{"3", "-10", "-30"}, "5.196", "327.7906"},
+      {{"0.2", "30", "45"}, "0.245", "15.4522"},     {{"3", "-10", "0"}, "0.0", "0.0"},  // -0 ratio: its root is zero
+      {{"3", "1e300", "1e-300"}, "0.0", "0.0"},                                          // underflow is not a failure
+      {{" 3 ", "1e1", "3.0E1"}, "5.196", "327.7906"}};
   for (const auto& row : rows) {
     FakeWindow w;
     Calculate(w, row.in);
@@ -171,8 +168,7 @@ TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
        "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0."},
       {{"3", "10", "-30"},
        "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio "
-       "has no square root. Type both pressures as positive numbers."},
-  };
+       "has no square root. Type both pressures as positive numbers."}};
   for (const auto& row : rows) {
     FakeWindow w;
     try {

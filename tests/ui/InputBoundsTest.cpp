@@ -56,11 +56,8 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   }
   // The program's own part: each handler on megabyte texts.
   const std::function<void()> handlers[] = {
-      [&] { equivalence::txtActual_Change(calculator); },
-      [&] { equivalence::txtRef_Change(calculator); },
-      [&] { equivalence::txtLR_Change(calculator); },
-      [&] { equivalence::txtLR_LostFocus(calculator); },
-  };
+      [&] { equivalence::txtActual_Change(calculator); }, [&] { equivalence::txtRef_Change(calculator); },
+      [&] { equivalence::txtLR_Change(calculator); }, [&] { equivalence::txtLR_LostFocus(calculator); }};
   for (const auto& handler : handlers) {
     QElapsedTimer timer;
     timer.start();

@@ -133,10 +133,9 @@ TEST_F(Windows, ScriptsClickWhereTheControlsAre) {
   const struct {
     const char* variable;
     std::vector<const char*> controls;
-  } rows[] = {
-      {"OPTION2_AT", {"Option2"}},  {"ACTUAL_AT", {"txtActual"}},      {"CALCULATE_AT", {"cmdCalculate"}},
-      {"OPTION3_BOX", {"Option3"}}, {"RESULT_GAL_BOX", {"txtELRgal"}}, {"RESULTS_BOX", {"txtELRgal", "txtELRml"}},
-  };
+  } rows[] = {{"OPTION2_AT", {"Option2"}},        {"ACTUAL_AT", {"txtActual"}},
+              {"CALCULATE_AT", {"cmdCalculate"}}, {"OPTION3_BOX", {"Option3"}},
+              {"RESULT_GAL_BOX", {"txtELRgal"}},  {"RESULTS_BOX", {"txtELRgal", "txtELRml"}}};
   for (const auto& row : rows) {
     const QStringList& n = value[row.variable];
     ASSERT_GE(n.size(), 2) << row.variable;
@@ -357,9 +356,7 @@ TEST_F(Windows, AboutClosesByOkEnterEscAndTheCloseBoxAndComesBackFresh) {
   const std::function<void(QWidget*)> ways[] = {
       [](QWidget* about) { QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
       [](QWidget* about) { QTest::keyClick(about, Qt::Key_Return); },
-      [](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); },
-      [](QWidget* about) { about->close(); },
-  };
+      [](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); }, [](QWidget* about) { about->close(); }};
   for (const auto& close : ways) {
     Entry(Instance<frmPipeline>().Window(), "mnuAbout")->trigger();
     QWidget* about = Instance<frmAbout>().Window();
@@ -468,15 +465,15 @@ TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
   auto* option4 = Find<QRadioButton>(Instance<frmPipeline>().Window(), "Option4");
   QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), option1) << "Shift+Tab from the equivalent pressure";
-  const std::function<void()> ways[] = {
-      [&] { QTest::mouseClick(option4, Qt::LeftButton); },
-      [&] {
-        for (int i = 0; i < 3; ++i) QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
-      },
-      [&] {
-        option4->setFocus(Qt::BacktabFocusReason), QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
-      },
-  };
+  const std::function<void()> ways[] = {[&] { QTest::mouseClick(option4, Qt::LeftButton); },
+                                        [&] {
+                                          for (int i = 0; i < 3; ++i)
+                                            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
+                                        },
+                                        [&] {
+                                          option4->setFocus(Qt::BacktabFocusReason),
+                                              QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
+                                        }};
   for (const auto& choose : ways) {
     option1->click();
     option1->setFocus(Qt::TabFocusReason);
@@ -497,13 +494,11 @@ TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
     const char* keys;
     const char* whileTyping;
     const char* afterLeaving;
-  } rows[] = {
-      {"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},
-      {"12", "12", "12.0"},        {"1.005", "1.005", "1.005"},
-      {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
-      {"-3", "-3", "-3.0"},        {"-", "-", "-"},
-      {"abc", "abc", "abc"},       {"12345678.123456", "12345678.123456", "12345678.1235"},
-  };
+  } rows[] = {{"0.005", "0.005", "0.005"}, {"2.5", "2.5", "2.5"},
+              {"12", "12", "12.0"},        {"1.005", "1.005", "1.005"},
+              {"3", "3", "3.0"},           {"0.123456", "0.123456", "0.1235"},
+              {"-3", "-3", "-3.0"},        {"-", "-", "-"},
+              {"abc", "abc", "abc"},       {"12345678.123456", "12345678.123456", "12345678.1235"}};
   for (const auto& row : rows) {
     TypeInto("txtLR", row.keys);
     EXPECT_EQ(Box("txtLR")->text(), QString::fromUtf8(row.whileTyping)) << row.keys;
