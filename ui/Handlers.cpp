@@ -52,7 +52,7 @@ void BindChange(QLineEdit* box, std::function<void()> handler) {
 }
 
 void ShowMessage(std::string_view text, MessageKind kind) {
-  const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString message = QString::fromUtf8(text);
   if (presenter) {
     presenter(message, kind);
   } else {

@@ -11,16 +11,11 @@
 #include "Layout.h"
 
 namespace varnock::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
 void SetText(QLineEdit* box, std::string_view text) {
-  box->setText(FromUtf8(text));
+  box->setText(QString::fromUtf8(text));
   // A write leaves the caret at the end, so a box narrower than its text would
   // show the tail: 1612282.6716 read as 12282.6716. Show the most significant
   // digits first, unless the user is typing in the box.
@@ -28,7 +23,7 @@ void SetText(QLineEdit* box, std::string_view text) {
 }
 
 void SetCaption(QLabel* label, std::string_view text) {
-  label->setText(FromUtf8(text));
+  label->setText(QString::fromUtf8(text));
   FitToText(label);
 }
 
