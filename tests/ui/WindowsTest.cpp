@@ -431,6 +431,13 @@ TEST_F(Windows, TabGoesByTabIndexWithTheOptionGroupAsOneStop) {
   Click("Option4");
   Click("Option2");
   EXPECT_EQ(order(), QStringLiteral("txtActual cmdCalculate txtLR txtRef Option2 txtActual"));
+  TypeInto("txtRef", "20");  // selects the own pair
+  EXPECT_EQ(order(), QStringLiteral("txtActual cmdCalculate txtLR txtRef Option4 txtActual"));
+  auto* option3 = Find<QRadioButton>(Instance<frmPipeline>().Window(), "Option3");
+  QTest::mousePress(option3, Qt::LeftButton);  // pressed, then let go beside it: focused, not chosen
+  QTest::mouseRelease(option3, Qt::LeftButton, {}, QPoint(-5, -5));
+  ASSERT_FALSE(option3->isChecked());
+  EXPECT_EQ(order(), QStringLiteral("txtActual cmdCalculate txtLR txtRef Option4 txtActual"));
 }
 
 TEST_F(Windows, OwnPairAsksThenFocusesTheLeakRateBox) {
@@ -449,8 +456,10 @@ TEST_F(Windows, OwnPairAsksThenFocusesTheLeakRateBox) {
   EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
 }
 
-// However the own pair is chosen, the next key typed lands in the leak-rate
-// box; Shift+Tab reaches the option group at its selected button.
+// However the own pair is chosen, and its prompt (the real box) answered with
+// Enter, the next key typed lands in the leak-rate box, and the option group's
+// Tab stop is the own pair's button. Shift+Tab reaches the group at its
+// selected button.
 TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
   auto* option1 = Find<QRadioButton>(ShowCalculator(), "Option1");
   auto* option4 = Find<QRadioButton>(Instance<frmPipeline>().Window(), "Option4");
@@ -465,17 +474,28 @@ TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
                                           option4->setFocus(Qt::BacktabFocusReason),
                                               QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
                                         }};
+  SetMessagePresenter(nullptr);
+  int answered = 0;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return), ++answered;
+  });
+  user.start(10);
   for (const auto& choose : ways) {
     option1->click();
     option1->setFocus(Qt::TabFocusReason);
     choose();
+    QApplication::setActiveWindow(option4->window());  // as the desktop does when the box goes
     QCoreApplication::processEvents();
     QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("7"));
     EXPECT_TRUE(option4->isChecked());
     EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("7"));
     Box("txtLR")->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), option4);
   }
-  EXPECT_EQ(messages.size(), 3);
+  EXPECT_EQ(answered, 3);
 }
 
 TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
