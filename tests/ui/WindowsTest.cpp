@@ -478,7 +478,10 @@ TEST_F(Windows, TheOwnPairTakesTheNextKeyHoweverItIsChosen) {
   int answered = 0;
   QTimer user;
   QObject::connect(&user, &QTimer::timeout, [&] {
-    if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return), ++answered;
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      QTest::keyClick(box, Qt::Key_Return);
+      ++answered;
+    }
   });
   user.start(10);
   for (const auto& choose : ways) {
