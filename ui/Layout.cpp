@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
@@ -38,6 +39,10 @@ class OneStopPerGroup : public QObject {
 };
 
 }  // namespace
+
+void Dialog::reject() {
+  if (cancelButton != nullptr) cancelButton->click();
+}
 
 void Place(QWidget* control, Twips at) { control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height)); }
 

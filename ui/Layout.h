@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <utility>
 
 class QLabel;
+class QPushButton;
 
 // Building windows from their stored definitions: the window itself, its
 // controls' places and sizes in twips, its labels, and its keyboard order.
@@ -42,6 +44,16 @@ std::unique_ptr<Window> MakeWindow(const char* name, const QString& title, Qt::W
   SetUpWindow(window.get(), name, title, flags);
   return window;
 }
+
+// A dialog window whose Esc presses its cancel button, as a click would: the
+// window closes through that button's handler.
+class Dialog : public QDialog {
+ public:
+  QPushButton* cancelButton = nullptr;
+
+ protected:
+  void reject() override;
+};
 
 // How a label looks beyond its place: the window's font unless given, top
 // left unless aligned otherwise, and, self-sizing, fitted to its caption now

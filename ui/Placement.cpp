@@ -48,6 +48,9 @@ void CentreOnScreen(QWidget* window) {
   if (screen != nullptr) CentreAt(window, screen->availableGeometry().center());
 }
 
-void CentreOn(QWidget* window, const QWidget* owner) { CentreAt(window, owner->frameGeometry().center()); }
+void CentreOn(QWidget* window, const QWidget* owner) {
+  if (owner == nullptr) return CentreOnScreen(window);
+  CentreAt(window, owner->frameGeometry().center());
+}
 
 }  // namespace varnock::ui

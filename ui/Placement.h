@@ -7,6 +7,6 @@ class QWidget;
 namespace varnock::ui {
 
 void CentreOnScreen(QWidget* window);
-void CentreOn(QWidget* window, const QWidget* owner);
+void CentreOn(QWidget* window, const QWidget* owner);  // no owner: on the screen
 
 }  // namespace varnock::ui

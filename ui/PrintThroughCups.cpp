@@ -40,7 +40,7 @@ const Cups& LoadCups() {
 }  // namespace
 
 // Through CUPS directly, so that a refused job is seen and reported, not lost.
-void PrintPage(const QWidget* client, const QString& note) {
+void PrintPage(const QWidget* client, const PageText& text) {
   const Cups& cups = LoadCups();
   cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (destination == nullptr) FailToPrint("no printer is available.", kSetUpPrinter);
@@ -59,7 +59,7 @@ void PrintPage(const QWidget* client, const QString& note) {
   printer.setDocName(AppTitle());
   const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
   if (!info.isNull()) printer.setPageSize(info.defaultPageSize());
-  PaintPage(printer, client, note);
+  PaintPage(printer, client, text);
 
   const QByteArray path = file.fileName().toLocal8Bit();
   const QByteArray title = AppTitle().toUtf8();

@@ -2,13 +2,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTextOption>
 #include <algorithm>
 
 #include "Failure.h"
@@ -20,29 +24,29 @@
 namespace varnock::ui {
 namespace {
 
-// A colour as it looks over white paper, without transparency, which a
-// PostScript printer path would turn the whole page into a picture for.
-QColor OnPaper(QColor colour) {
-  const double alpha = colour.alphaF();
-  auto mix = [alpha](int channel) { return static_cast<int>(channel * alpha + 255 * (1 - alpha) + 0.5); };
-  return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
+// Print colours: paper is white whatever the screen's theme, and nothing is
+// transparent, which a PostScript printer path would turn into a picture.
+const QColor kInk = Qt::black;
+// Results out of date and boxes not in use: a grey that still reads on paper.
+const QColor kFaded(0x6e, 0x6e, 0x6e);
+constexpr double kLineWidth = 0.5;  // screen pixels: a fine rule once scaled to the page
+
+QColor Ink(const QWidget* control) {
+  if (const auto* result = dynamic_cast<const ResultBox*>(control)) return result->IsOutOfDate() ? kFaded : kInk;
+  return control->isEnabled() ? kInk : kFaded;
 }
 
-QColor Ink(const QWidget* control, QPalette::ColorRole role) {
-  return OnPaper(control->palette().color(control->isEnabled() ? QPalette::Active : QPalette::Disabled, role));
-}
-
-QColor Outline(const QWidget* control) { return OnPaper(control->palette().color(QPalette::Window).darker(140)); }
+void Outline(QPainter& painter) { painter.setPen(QPen(kInk, kLineWidth)); }
 
 void DrawFrame(QPainter& painter, const QGroupBox* frame) {
-  painter.setPen(Outline(frame));
+  Outline(painter);
   painter.drawRoundedRect(FrameOutline(frame), 2, 2);
   QStyleOptionGroupBox option;
   option.initFrom(frame);
   option.text = frame->title();
   option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
   const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-  painter.setPen(Ink(frame, QPalette::WindowText));
+  painter.setPen(Ink(frame));
   painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, frame->title());
 }
 
@@ -52,37 +56,37 @@ void DrawOption(QPainter& painter, const QRadioButton* option) {
   button.text = option->text();
   const QRectF circle = QRectF(option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, option))
                             .adjusted(0.5, 0.5, -0.5, -0.5);
-  painter.setPen(Outline(option));
+  Outline(painter);
   painter.drawEllipse(circle);
   if (option->isChecked()) {
     const double dot = circle.width() / 3;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Ink(option, QPalette::Text));
+    painter.setBrush(kInk);
     painter.drawEllipse(circle.center(), dot / 2, dot / 2);
     painter.setBrush(Qt::NoBrush);
   }
-  painter.setPen(Ink(option, QPalette::WindowText));
+  painter.setPen(Ink(option));
   painter.drawText(option->style()->subElementRect(QStyle::SE_RadioButtonContents, &button, option),
                    Qt::AlignLeft | Qt::AlignVCenter, option->text());
 }
 
 // A box's text as it fits, so that a long one is visibly cut on paper too.
 void DrawBox(QPainter& painter, const QLineEdit* box) {
-  painter.setPen(Outline(box));
+  Outline(painter);
   painter.drawRoundedRect(QRectF(box->rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-  painter.setPen(Ink(box, QPalette::Text));
+  painter.setPen(Ink(box));
   painter.drawText(TextRoom(box), Qt::AlignLeft | Qt::AlignVCenter, FittingText(box));
 }
 
 void DrawButton(QPainter& painter, const QPushButton* button) {
-  painter.setPen(Outline(button));
+  Outline(painter);
   painter.drawRoundedRect(QRectF(button->rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-  painter.setPen(Ink(button, QPalette::ButtonText));
+  painter.setPen(Ink(button));
   painter.drawText(button->rect(), Qt::AlignCenter, button->text());
 }
 
 void DrawLabel(QPainter& painter, const QLabel* label) {
-  painter.setPen(Ink(label, QPalette::WindowText));
+  painter.setPen(Ink(label));
   painter.drawText(label->contentsRect(), static_cast<int>(label->alignment()), label->text());
 }
 
@@ -107,13 +111,78 @@ void DrawControls(QPainter& painter, const QWidget* container) {
   }
 }
 
-// "Printed 2026-12-07 16:40 · Varnock 2.5.2": a filed page says when it was
-// made, and then what its results were calculated from.
-QString Footer(const QString& note) {
-  const QString printed = QStringLiteral("Printed %1 \u00b7 %2 %3")
-                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                   AppTitle(), QString::fromUtf8(identity::kVersion));
-  return note.isEmpty() ? printed : printed + QLatin1Char('\n') + note;
+// The window drawn at the screen's resolution, so that fonts and places are
+// those of the window; played onto the page scaled.
+QPicture Drawing(const QWidget* client) {
+  QPicture picture;
+  QPainter recorder(&picture);
+  recorder.setRenderHint(QPainter::Antialiasing);
+  DrawControls(recorder, client);
+  recorder.end();
+  return picture;
+}
+
+QFont PageFont(const QWidget* client, double points, bool bold = false) {
+  QFont font = client->font();
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+// Lines of text wrapped to the page's width, at word boundaries where they can be.
+class TextBlock {
+ public:
+  TextBlock(QPainter& painter, QFont font, const QStringList& lines, double width)
+      : painter_(painter), font_(std::move(font)), text_(lines.join(QLatin1Char('\n'))) {
+    option_.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter_.setFont(font_);
+    height_ = lines.isEmpty() ? 0 : painter_.boundingRect(QRectF(0, 0, width, 1e9), text_, option_).height();
+    width_ = width;
+  }
+  double Height() const { return height_; }
+  // Draws the block at `top`; gives the y below it.
+  double DrawAt(double top) {
+    painter_.setFont(font_);
+    painter_.setPen(kInk);
+    painter_.drawText(QRectF(0, top, width_, height_), text_, option_);
+    return top + height_;
+  }
+
+ private:
+  QPainter& painter_;
+  QFont font_;
+  QString text_;
+  QTextOption option_;
+  double width_ = 0, height_ = 0;
+};
+
+// "Equivalent leak rate", and on the same line which program made the page and when.
+double DrawTitle(QPainter& painter, const QWidget* client, double width) {
+  painter.setPen(kInk);
+  painter.setFont(PageFont(client, 14, true));
+  const double height = painter.fontMetrics().height();
+  const QRectF line(0, 0, width, height);
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Equivalent leak rate"));
+  painter.setFont(PageFont(client, 9));
+  painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
+                   QStringLiteral("%1 %2 \u00b7 %3")
+                       .arg(AppTitle(), QString::fromUtf8(identity::kVersion),
+                            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+  return height;
+}
+
+// Each detail on one line of its own, cut with "…" if it is longer.
+QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList& lines, double width) {
+  const QFontMetricsF metrics(font, painter.device());
+  QStringList cut;
+  for (const QString& line : lines) cut << metrics.elidedText(line, Qt::ElideRight, width);
+  return cut;
+}
+
+[[noreturn]] void FailToSave(const QString& fileName, const QString& reason) {
+  throw Failure(FailureKind::Printing,
+                "The PDF was not saved as " + Quoted(fileName.toStdString()) + ": " + reason.toStdString() +
+                    ". Choose another folder or name, or free some disk space, then save again.");
 }
 
 }  // namespace
@@ -122,33 +191,58 @@ void FailToPrint(const std::string& reason, const std::string& remedy) {
   throw Failure(FailureKind::Printing, "The page was not printed: " + reason + " " + remedy);
 }
 
-void PaintPage(QPrinter& printer, const QWidget* client, const QString& note) {
+void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text) {
   // Inside the printer's margins, and at least a hand's breadth from the edge.
-  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   QPainter painter;
-  if (!painter.begin(&printer)) FailToPrint("the printer could not start the page.", kCheckPrinter);
-  // Drawn first as a picture at the screen's resolution, so that fonts and
-  // places are those of the window, then played onto the printer, scaled: a
-  // screen pixel (1/96 inch) twice as large, or less if the page is narrower.
-  QPicture picture;
-  QPainter recorder(&picture);
-  recorder.setRenderHint(QPainter::Antialiasing);
-  DrawControls(recorder, client);
-  recorder.end();
-  const double printedPixel = printer.resolution() / double(picture.logicalDpiX());
-  const double scale = std::min(2.0, painter.viewport().width() / (client->width() * printedPixel));
+  if (!painter.begin(&device)) FailToPrint("the printer could not start the page.", kCheckPrinter);
+  const double width = painter.viewport().width(), height = painter.viewport().height();
+  const double gap = device.logicalDpiY() / 6.0;  // a sixth of an inch between the parts of the page
+
+  double top = DrawTitle(painter, client, width) + gap / 2;
+  const QFont body = PageFont(client, 10);
+  top = TextBlock(painter, body, OneLineEach(painter, body, text.details, width), width).DrawAt(top);
+  painter.setPen(QPen(kInk, device.logicalDpiY() / 144.0));
+  painter.drawLine(QPointF(0, top + gap / 2), QPointF(width, top + gap / 2));
+  top += gap;
+
+  TextBlock summary(painter, body, text.summary, width);
+  TextBlock footer(painter, PageFont(client, 8),
+                   {QStringLiteral("Square-root pressure law: equivalent rate = rate \u00d7 (equivalent pressure "
+                                   "\u00f7 reference pressure)^0.5; ml/min = gal/h \u00d7 3785 \u00f7 60.")},
+                   width);
+  // The drawing is played at the device's resolution (a screen pixel, 1/96
+  // inch, becomes printedPixel device pixels), and made twice as large, or
+  // less if the page has less room.
+  const QPicture drawing = Drawing(client);
+  const double printedPixel = device.logicalDpiX() / double(drawing.logicalDpiX());
+  const double room = height - top - summary.Height() - footer.Height() - 2 * gap;
+  const double scale =
+      std::min({2.0, width / (client->width() * printedPixel), room / (client->height() * printedPixel)});
   painter.save();
+  painter.translate(0, top);
   painter.scale(scale, scale);
-  painter.drawPicture(0, 0, picture);
+  painter.drawPicture(0, 0, drawing);
   painter.restore();
-  QFont font = client->font();
-  font.setPointSizeF(9);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
-  const double top = client->height() * printedPixel * scale + painter.fontMetrics().height();
-  painter.drawText(QRectF(0, top, painter.viewport().width(), painter.fontMetrics().height() * 3),
-                   Qt::AlignLeft | Qt::AlignTop, Footer(note));
+  top += client->height() * printedPixel * scale + gap;
+  footer.DrawAt(summary.DrawAt(top) + gap / 2);
   if (!painter.end()) FailToPrint("the printer could not finish the page.", kCheckPrinter);
+}
+
+void SavePage(const QWidget* client, const PageText& text, const QString& fileName) {
+  // Written beside the target and renamed over it once complete: a failure
+  // leaves neither half a document nor a damaged earlier one.
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) FailToSave(fileName, file.errorString());
+  {
+    QPdfWriter writer(&file);
+    writer.setTitle(QStringLiteral("Equivalent leak rate"));
+    writer.setCreator(AppTitle() + QLatin1Char(' ') + QString::fromUtf8(identity::kVersion));
+    writer.setPageSize(
+        QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
+    PaintPage(writer, client, text);
+  }
+  if (!file.commit()) FailToSave(fileName, file.errorString());
 }
 
 }  // namespace varnock::ui

@@ -1,25 +1,37 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
-// Printing a window's client area on one page of the default printer, with
-// no dialog. Two back-ends, one chosen when building: through CUPS directly
-// where there is CUPS, otherwise through Qt's print system.
+// The page a technician files: the calculator window's client area as text
+// and lines, headed by a title and the record details, followed by a summary
+// in words. Printed on the default printer with no dialog (through CUPS
+// directly where there is CUPS, otherwise through Qt's print system, one
+// back-end chosen when building), or saved as a PDF.
 namespace varnock::ui {
 
-// Prints the page PaintPage draws. Throws Failure (Printing) when there is no
-// printer or it refuses the job.
-void PrintPage(const QWidget* client, const QString& note = {});
+// What the page says in words besides the drawing of the window.
+struct PageText {
+  QStringList details;  // the record details given, one a line ("Site: North yard")
+  QStringList summary;  // one fact a line, with units
+};
 
-// Paints one page: the window's client area control by control, with lines
-// and text only, all opaque and only scaled, so that every printer path keeps
-// it as text and lines; below it the footer (when, which version, the note).
-// Throws Failure (Printing) when the printer cannot take the page.
-void PaintPage(QPrinter& printer, const QWidget* client, const QString& note);
+// Throws Failure (Printing) when there is no printer or it refuses the job.
+void PrintPage(const QWidget* client, const PageText& text);
+
+// Writes the page as a PDF with real text, replacing the file only once the
+// whole document is written. Throws Failure (Printing) when it cannot.
+void SavePage(const QWidget* client, const PageText& text, const QString& fileName);
+
+// Paints the page in print colours, whatever the screen's palette: the title
+// line, the details, the window control by control (opaque, only scaled, so
+// that every printer path keeps it as text and lines), the summary and the
+// footer. Throws Failure (Printing) when the device cannot take the page.
+void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text);
 
 // Reports a page that was not printed: why, and what the user can do.
 [[noreturn]] void FailToPrint(const std::string& reason, const std::string& remedy);

@@ -1,6 +1,5 @@
 #include "frmAbout.h"
 
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,25 +13,11 @@
 #include "frmPipeline.h"
 
 namespace varnock::ui {
-namespace {
-
-// Esc presses OK, as Enter does: both close the window through its handler.
-class AboutDialog : public QDialog {
- public:
-  QPushButton* cancelButton = nullptr;
-
- protected:
-  void reject() override {
-    if (cancelButton != nullptr) cancelButton->click();
-  }
-};
-
-}  // namespace
 
 std::unique_ptr<QWidget> frmAbout::Build() {
-  auto window = MakeWindow<AboutDialog>("frmAbout", QStringLiteral("About Varnock"),
-                                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About Varnock"),
+                                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   QWidget* w = window.get();
   w->setFixedSize(Px(6405), Px(3285));
 
@@ -43,7 +28,7 @@ std::unique_ptr<QWidget> frmAbout::Build() {
   cmdOK->setDefault(true);
   cmdOK->raise();
   SetTabIndex(cmdOK, 0);
-  window->cancelButton = cmdOK;
+  window->cancelButton = cmdOK;  // Esc presses OK, as Enter does
   MakeLabel(w, "Label1", {3120, 120, 3135, 375}, "Developed by Kestrane, Inc. for Holvane, Inc.", {.wordWrap = true});
   MakeLabel(w, "lblCopyright", {120, 3000, 3375, 255}, "Copyright \u00a9 Holvane, Inc. All rights reserved.");
   lblTitle_ = MakeLabel(w, "lblTitle", {120, 120, 2805, 360}, "App Name");
@@ -51,11 +36,7 @@ std::unique_ptr<QWidget> frmAbout::Build() {
   ApplyTabOrder(w);
 
   Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
-  if (Instance<frmPipeline>().IsLoaded()) {
-    CentreOn(w, Instance<frmPipeline>().Window());
-  } else {
-    CentreOnScreen(w);
-  }
+  CentreOn(w, Instance<frmPipeline>().Window());
   return window;
 }
 

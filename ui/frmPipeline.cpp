@@ -1,8 +1,12 @@
 #include "frmPipeline.h"
 
 #include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -10,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <limits>
 
 #include "Equivalence.h"
@@ -24,6 +29,7 @@
 #include "Printing.h"
 #include "TextBoxes.h"
 #include "frmAbout.h"
+#include "frmDetails.h"
 
 namespace varnock::ui {
 namespace eq = equivalence;
@@ -70,6 +76,33 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption, bool available
 
 void Separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromUtf8(name)); }
 
+// An entry as the page and the clipboard name it: the number it was read as,
+// or the text quoted when it is no number.
+QString AsRead(const std::string& text) {
+  try {
+    return QString::fromStdString(RealToText(TextToReal(text)));
+  } catch (const Failure&) {
+    return QString::fromStdString(text.empty() ? std::string("(empty)") : Quoted(text));
+  }
+}
+
+// The platform's save dialog, in the user's documents folder, named after
+// the program and the minute; empty when cancelled. The dialog asks before
+// replacing a file.
+QString AskPdfName(QWidget* window) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
+  const QString name = QStringLiteral("%1 %2.pdf")
+                           .arg(AppTitle(), QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+  QFileDialog dialog(window, QStringLiteral("Save as PDF"), QDir(folder).filePath(name),
+                     QStringLiteral("PDF documents (*.pdf)"));
+  dialog.setObjectName(QStringLiteral("dlgSavePdf"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 }  // namespace
 
 std::unique_ptr<QWidget> frmPipeline::Build() {
@@ -95,6 +128,7 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* option4 = OptionButton(frame2, "Option4", {240, 1440, 255, 495}, "", 20);
   option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
   option1->setChecked(true);
+  options_ = {option1, option2, option3, option4};
   auto* txtLR = EntryBox(frame2, "txtLR", {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
   MakeLabel(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at", fitted);
   auto* txtRef = EntryBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
@@ -163,6 +197,7 @@ void frmPipeline::BuildResultMenu(QWidget* window) {
   auto* menu = new QMenu(window);
   menu->setObjectName(QStringLiteral("mnuResult"));
   QAction* copy = MenuEntry(menu, "mnuCopy", "Copy");
+  menu->addAction(mnuCopyResults_);
   for (ResultBox* box : results_) {
     QObject::connect(box, &QWidget::customContextMenuRequested, box, [menu, copy, box](QPoint at) {
       // A result out of date cannot be carried off into a report.
@@ -180,33 +215,65 @@ auto frmPipeline::EntriesInForce() { return std::tie(Module1::strLR, Module1::st
 void frmPipeline::RememberWhatWasCalculated() {
   calculatedFrom_ = EntriesInForce();
   auto number = [](const std::string& text) { return RealToText(TextToReal(text)); };
-  calculatedFor_ = QString::fromStdString(number(Module1::strLR) + " gal/h at " + number(Module1::strRef) +
-                                          " psi and " + number(Module1::strActual) + " psi");
+  calculated_ = Numbers{number(Module1::strLR), number(Module1::strRef), number(Module1::strActual)};
+}
+
+bool frmPipeline::ResultsAreCurrent() const { return calculated_ && calculatedFrom_ == EntriesInForce(); }
+
+QString frmPipeline::CalculatedFor() const {
+  return QString::fromStdString(calculated_->rate + " gal/h at " + calculated_->reference + " psi and " +
+                                calculated_->actual + " psi");
 }
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
-  if (!IsLoaded() || calculatedFor_.isEmpty()) return;
+  if (!IsLoaded()) return;
+  mnuCopyResults_->setEnabled(ResultsAreCurrent());
+  if (!calculated_) return;
   const QString reason =
-      calculatedFrom_ == EntriesInForce()
+      ResultsAreCurrent()
           ? QString()
-          : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.").arg(calculatedFor_);
+          : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.").arg(CalculatedFor());
   for (ResultBox* box : results_) box->SetOutOfDate(reason);
 }
 
-QString frmPipeline::ResultsNote() const {
-  if (calculatedFor_.isEmpty()) return {};
-  if (results_[0]->IsOutOfDate()) {
-    return QStringLiteral("Results out of date: calculated for %1, not for the entries shown.").arg(calculatedFor_);
+PageText frmPipeline::PageRecord() const {
+  QString pair = QStringLiteral("Pair: the user's own leak rate and reference pressure");
+  for (const QRadioButton* option : options_) {
+    if (option->isChecked() && !option->text().isEmpty()) {
+      pair = QStringLiteral("Pair: the fixed pair \u201c%1\u201d").arg(option->text());
+    }
   }
-  return QStringLiteral("Results calculated for %1.").arg(calculatedFor_);
+  QStringList summary{pair,
+                      QStringLiteral("Leak rate: %1 gal/h at a reference pressure of %2 psi")
+                          .arg(AsRead(Module1::strLR), AsRead(Module1::strRef)),
+                      QStringLiteral("Equivalent (line) pressure: %1 psi").arg(AsRead(Module1::strActual))};
+  const QString gal = results_[0]->text(), ml = results_[1]->text();
+  if (!calculated_) {
+    summary << QStringLiteral("Equivalent leak rate: none calculated");
+  } else if (!ResultsAreCurrent()) {
+    summary << QStringLiteral(
+                   "Equivalent leak rate: out of date. The results shown, %1 gal/h and %2 ml/min, were calculated "
+                   "for %3, not for the entries above.")
+                   .arg(gal, ml, CalculatedFor());
+  } else {
+    summary << QStringLiteral("Equivalent leak rate: %1 gal/h").arg(gal)
+            << QStringLiteral("Equivalent leak rate: %1 ml/min").arg(ml);
+  }
+  return {Instance<frmDetails>().PageLines(), summary};
 }
 
 void frmPipeline::BuildMenus(QMainWindow* window) {
   QMenuBar* bar = window->menuBar();
   QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
+  QAction* mnuDetails = MenuEntry(mnuFile, "mnuDetails", "Record &Details\u2026");
   QAction* mnuPrint = MenuEntry(mnuFile, "mnuPrint", "&Print");
+  QAction* mnuSavePdf = MenuEntry(mnuFile, "mnuSavePdf", "Save &as PDF\u2026");
   Separator(mnuFile, "mnublank0");
   QAction* mnuExit = MenuEntry(mnuFile, "mnuExit", "E&xit");
+
+  QMenu* mnuEdit = Menu(bar, "mnuEdit", "&Edit");
+  mnuCopyResults_ = MenuEntry(mnuEdit, "mnuCopyResults", "&Copy Results", false);
+  mnuCopyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
   QMenu* mnuWeblinks = Menu(bar, "mnuWeblinks", "&Weblinks", false);
   MenuEntry(mnuWeblinks, "mnuHolvane", "&Holvane, Inc. Website");
@@ -221,7 +288,10 @@ void frmPipeline::BuildMenus(QMainWindow* window) {
   MenuEntry(mnuHelp, "mnuEPA", "&EPA Background Information", false);
   QAction* mnuAbout = MenuEntry(mnuHelp, "mnuAbout", "&About Varnock");
 
+  Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });
+  Bind(mnuSavePdf, &QAction::triggered, [this] { mnuSavePdf_Click(); });
+  Bind(mnuCopyResults_, &QAction::triggered, [this] { mnuCopyResults_Click(); });
   Bind(mnuExit, &QAction::triggered, [this] { mnuExit_Click(); });
   Bind(mnuAbout, &QAction::triggered, [this] { mnuAbout_Click(); });
 }
@@ -231,12 +301,32 @@ void frmPipeline::Form_Load() { eq::Form_Load(*this); }
 void frmPipeline::Unloaded() {
   boxes_ = {};
   results_ = {};
-  calculatedFor_.clear();
+  options_ = {};
+  mnuCopyResults_ = nullptr;
+  calculated_.reset();
 }
 
-void frmPipeline::mnuPrint_Click() { PrintPage(static_cast<QMainWindow*>(Window())->centralWidget(), ResultsNote()); }
+QWidget* frmPipeline::Client() const { return static_cast<QMainWindow*>(Window())->centralWidget(); }
+
+void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().Show(); }
+
+void frmPipeline::mnuPrint_Click() { PrintPage(Client(), PageRecord()); }
+
+void frmPipeline::mnuSavePdf_Click() {
+  const QString file = AskPdfName(Window());
+  if (!file.isEmpty()) SavePage(Client(), PageRecord(), file);
+}
 
 void frmPipeline::mnuExit_Click() { Unload(); }
+
+// One line a report can take: both results with their units and what they belong to.
+void frmPipeline::mnuCopyResults_Click() {
+  if (!ResultsAreCurrent()) return;
+  QGuiApplication::clipboard()->setText(
+      QStringLiteral("%1 gal/h (%2 ml/min) at %3 psi, for %4 gal/h at %5 psi")
+          .arg(results_[0]->text(), results_[1]->text(), QString::fromStdString(calculated_->actual),
+               QString::fromStdString(calculated_->rate), QString::fromStdString(calculated_->reference)));
+}
 
 void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().Show(); }
 

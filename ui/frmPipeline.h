@@ -2,14 +2,18 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 #include <tuple>
 
 #include "CalculatorControls.h"
 #include "Forms.h"
+#include "Printing.h"
 
+class QAction;
 class QLineEdit;
 class QMainWindow;
+class QRadioButton;
 
 namespace varnock::ui {
 class ResultBox;
@@ -38,19 +42,31 @@ class frmPipeline : public Form, public CalculatorControls {
   static auto EntriesInForce();
   void RememberWhatWasCalculated();
   void ShowWhetherResultsAreCurrent();
-  // The footer's line on what the printed results were calculated from.
-  QString ResultsNote() const;
+  bool ResultsAreCurrent() const;
+  // "0.2 gal/h at 30 psi and 45 psi": what the results were calculated for.
+  QString CalculatedFor() const;
+  // What the page says besides the window: the details, and the summary.
+  PageText PageRecord() const;
+  QWidget* Client() const;
+  void mnuDetails_Click();
   void mnuPrint_Click();
+  void mnuSavePdf_Click();
   void mnuExit_Click();
+  void mnuCopyResults_Click();
   void mnuAbout_Click();
   QLineEdit* BoxOf(Box box) const;
 
   std::array<QLineEdit*, 5> boxes_{};  // indexed by Box
   std::array<ResultBox*, 2> results_{};
-  // The entries in force at the last successful calculation, and the same as
-  // the user reads them ("0.2 gal/h at 30 psi and 45 psi"); empty before it.
+  std::array<QRadioButton*, 4> options_{};
+  QAction* mnuCopyResults_ = nullptr;
+  // The entries in force at the last successful calculation, as typed and as
+  // read as numbers ("0.2", "30", "45"); none before it.
   std::tuple<std::string, std::string, std::string> calculatedFrom_;
-  QString calculatedFor_;
+  struct Numbers {
+    std::string rate, reference, actual;
+  };
+  std::optional<Numbers> calculated_;
 };
 
 }  // namespace varnock::ui

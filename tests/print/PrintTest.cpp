@@ -4,10 +4,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "AppIdentity.h"
 #include "Forms.h"
@@ -27,18 +32,134 @@ QString RunTool(const QString& program, const QStringList& arguments) {
   return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
+// A page as a reader sees it: its words with their boxes, in points from the
+// top left, and its picture at two pixels a point.
+struct Page {
+  struct Word {
+    QString text;
+    QRectF box;
+  };
+  QSizeF size;
+  QList<Word> words;
+  QImage image;
+
+  QString Text() const {
+    QStringList all;
+    for (const Word& word : words) all << word.text;
+    return all.join(' ');
+  }
+  const Word* Find(const QString& text) const {
+    for (const Word& word : words) {
+      if (word.text == text) return &word;
+    }
+    ADD_FAILURE() << text.toStdString() << " is not on the page";
+    return nullptr;
+  }
+  int Darkest(const QRectF& box) const {
+    int darkest = 255;
+    const QRect pixels = QRectF(box.topLeft() * 2, box.size() * 2).toAlignedRect() & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+      for (int x = pixels.left(); x <= pixels.right(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    }
+    return darkest;
+  }
+};
+
+Page ReadPage(const QString& pdf) {
+  Page page;
+  const QString xml = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const auto size = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")).match(xml);
+  page.size = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+  const QRegularExpression word(QStringLiteral(
+      "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+  for (const auto& match : word.globalMatch(xml)) {
+    QString text = match.captured(5);
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    page.words.push_back({text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                       QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+  }
+  QTemporaryDir scratch;
+  RunTool(QStringLiteral("pdftoppm"),
+          {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"), QStringLiteral("-png"),
+           QStringLiteral("-singlefile"), pdf, scratch.filePath(QStringLiteral("page"))});
+  EXPECT_TRUE(page.image.load(scratch.filePath(QStringLiteral("page.png")))) << pdf.toStdString();
+  return page;
+}
+
+// What every page is, whatever it records: each word dark on the paper, 15 mm
+// from the edges and clear of every other; the title above the drawing, the
+// summary below it and the footer last; the dot in the selected option's
+// circle only (the option whose caption starts with `selected`, none for the
+// user's own pair).
+void ExpectARecord(const Page& page, const QString& selected) {
+  constexpr double kMargin = 15 / 25.4 * 72;
+  const QRectF inside =
+      QRectF(QPointF(), page.size).adjusted(kMargin, kMargin, -kMargin, -kMargin).adjusted(-1, -1, 1, 1);
+  for (qsizetype i = 0; i < page.words.size(); ++i) {
+    const auto& [text, box] = page.words[i];
+    EXPECT_TRUE(inside.contains(box)) << text.toStdString() << " lies in the margin";
+    EXPECT_LE(page.Darkest(box), 0x80) << text.toStdString() << " is too faint to read on paper";
+    for (qsizetype j = 0; j < i; ++j) {
+      const QRectF overlap = box.intersected(page.words[j].box);
+      EXPECT_LT(overlap.width() * overlap.height(), 1)
+          << text.toStdString() << " overlaps " << page.words[j].text.toStdString();
+    }
+  }
+  const Page::Word *title = page.Find(QStringLiteral("Equivalent")), *frame = page.Find(QStringLiteral("Select")),
+                   *label = page.Find(QStringLiteral("ml/min")), *summary = page.Find(QStringLiteral("Pair:")),
+                   *footer = page.Find(QStringLiteral("Square-root"));
+  ASSERT_TRUE(title && frame && label && summary && footer);
+  EXPECT_LT(title->box.bottom(), frame->box.top());
+  EXPECT_LT(label->box.bottom(), summary->box.top()) << "the summary does not lie below the drawing";
+  EXPECT_LT(summary->box.bottom(), footer->box.top());
+  // Across the middle of each fixed pair's circle: a filled dot is a long dark run, a bare circle two short ones.
+  for (qsizetype i = 1; i < page.words.size(); ++i) {
+    const Page::Word &caption = page.words[i - 1], &unit = page.words[i];
+    if (unit.text != QStringLiteral("gal/hr") || unit.box.top() >= summary->box.top()) continue;
+    const double y = caption.box.center().y();
+    int dark = 0;
+    for (double x = caption.box.left() - 25; x < caption.box.left() - 1; x += 0.5) {
+      dark += page.Darkest(QRectF(x, y, 0.1, 0.1)) < 0x80;
+    }
+    EXPECT_EQ(dark > 6, caption.text == selected) << "the dot of the option " << caption.text.toStdString();
+  }
+}
+
+// Answers the save dialog as a user does: goes to the folder, types the
+// file's name, then Enter.
+void AnswerSaveDialog(const QString& path) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    poll->deleteLater();
+    dialog->setDirectory(QFileInfo(path).path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->selectAll();
+    QTest::keyClicks(name, QFileInfo(path).fileName());
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  poll->start(50);
+}
+
 class Printing : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(output.isEmpty()) << "run through tests/print/with_cups_pdf.sh";
+    QApplication::setPalette(DarkPalette());  // the page stays black on white
     Instance<frmPipeline>().Show();
     window = Instance<frmPipeline>().Window();
     QApplication::setActiveWindow(window);
   }
-  void TearDown() override { Instance<frmPipeline>().Unload(); }
+  void TearDown() override {
+    Instance<frmPipeline>().Unload();
+    QApplication::setPalette(palette);
+  }
   QStringList Pdfs() const { return QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
 
   const QString output = qEnvironmentVariable("VARNOCK_PDF_OUT");
+  const QPalette palette = QApplication::palette();
   QWidget* window = nullptr;
   MessageRecorder recorder;
   QStringList& reports = recorder.reports;
@@ -70,36 +191,81 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
 
   // The document as the program handed it to the printer (the queue's own
   // output loses the text's encoding): the window's texts are text, twice the
-  // screen's size, the footer exactly so and at least 8 pt; neither it nor the
-  // queue's output holds a picture.
+  // screen's size, titled, summed up and dark under a dark screen palette;
+  // neither it nor the queue's output holds a picture.
   const QDir spool(qEnvironmentVariable("VARNOCK_CUPS_SPOOL"));
   const QStringList jobs = spool.entryList({QStringLiteral("d*")}, QDir::Files, QDir::Time);
   ASSERT_FALSE(jobs.isEmpty()) << "the scheduler kept no job file";
   const QString sent = spool.filePath(jobs.first());
-  const QString text = RunTool(QStringLiteral("pdftotext"), {sent, QStringLiteral("-")}).simplified();
+  const Page page = ReadPage(sent);
+  ExpectARecord(page, QStringLiteral("0.2"));
   for (const QString& shown :
-       {QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
-        QStringLiteral("50"),
-        QStringLiteral("Printed %1 \u00b7 %2 %3").arg(printedAt, identity::kTitle, identity::kVersion),
-        QStringLiteral(
-            "Results out of date: calculated for 0.2 gal/h at 30 psi and 45 psi, not for the entries shown.")}) {
-    EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in: " << text.toStdString();
+       {QStringLiteral("Equivalent leak rate %1 %2 \u00b7 %3").arg(identity::kTitle, identity::kVersion, printedAt),
+        QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
+        QStringLiteral("Pair: the fixed pair \u201c0.2 gal/hr at 30 psi\u201d Leak rate: 0.2 gal/h at a reference "
+                       "pressure of 30 psi Equivalent (line) pressure: 50 psi Equivalent leak rate: out of date. The "
+                       "results shown, 0.245 gal/h and 15.4522 ml/min, were calculated for 0.2 gal/h at 30 psi and 45 "
+                       "psi, not for the entries above.")}) {
+    EXPECT_TRUE(page.Text().contains(shown)) << shown.toStdString() << " not in: " << page.Text().toStdString();
   }
-  const QString words = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), sent, QStringLiteral("-")});
-  auto yOf = [&words](const QString& word, int edge) {  // edge 1: the word's top, 2: its bottom, in points
-    const auto box = QRegularExpression(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">%1<")
-                                            .arg(QRegularExpression::escape(word)))
-                         .match(words);
-    return box.captured(edge).toDouble();
-  };
-  EXPECT_GE(yOf(QStringLiteral("Printed"), 2) - yOf(QStringLiteral("Printed"), 1), 8 * 1.1) << "footer below 8 pt";
+  const Page::Word* footer = page.Find(QStringLiteral("Square-root"));
+  ASSERT_NE(footer, nullptr);
+  EXPECT_GE(footer->box.height(), 8 * 1.1) << "footer below 8 pt";
   const int apart = Find(window, "txtELRml")->y() - Find(window, "txtELRgal")->y();  // screen pixels of 1/96 inch
-  EXPECT_NEAR(yOf(QStringLiteral("15.4522"), 1) - yOf(QStringLiteral("0.245"), 1), apart * 72.0 / 96 * 2, 0.5);
+  EXPECT_NEAR(page.Find(QStringLiteral("15.4522"))->box.top() - page.Find(QStringLiteral("0.245"))->box.top(),
+              apart * 72.0 / 96 * 2, 0.5);
   for (const QString& document : {sent, pdf}) {
     const QStringList images =
         RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), document}).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(images.size(), 2) << document.toStdString() << ":\n" << images.join('\n').toStdString();
   }
+}
+
+// Saved as a PDF through the save dialog, with record details: the file holds
+// the page as text, a result cut in its box is whole in the summary; a folder
+// that cannot be written is reported and leaves no file.
+TEST_F(Printing, SaveAsPdfWithRecordDetails) {
+  Entry(window, "mnuDetails")->trigger();
+  QWidget* details = QApplication::activeModalWidget();
+  ASSERT_NE(details, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(details));
+  QTest::keyClicks(QApplication::focusWidget(), "North yard");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  QTest::keyClicks(QApplication::focusWidget(), "J. Doe");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::mouseClick(Find<QAbstractButton>(window, "Option4"), Qt::LeftButton);
+  for (const auto& [name, text] : {std::pair{"txtLR", "123456789012"}, {"txtRef", "1"}, {"txtActual", "1"}}) {
+    auto* box = Find<QLineEdit>(window, name);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+  QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton);
+
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("record.pdf"));
+  AnswerSaveDialog(file);
+  Entry(window, "mnuSavePdf")->trigger();
+  ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("record.pdf")});
+  const Page page = ReadPage(file);
+  ExpectARecord(page, QString());
+  for (const QString& shown : {QStringLiteral("Site: North yard Technician: J. Doe"),
+                               QStringLiteral("Pair: the user's own leak rate and reference pressure"),
+                               QStringLiteral("Equivalent leak rate: 123456789012.0 gal/h")}) {
+    EXPECT_TRUE(page.Text().contains(shown)) << shown.toStdString() << " not in: " << page.Text().toStdString();
+  }
+  const Page::Word *site = page.Find(QStringLiteral("Site:")), *frame = page.Find(QStringLiteral("Select"));
+  ASSERT_TRUE(site && frame);
+  EXPECT_LT(site->box.bottom(), frame->box.top());
+  EXPECT_TRUE(page.Text().contains(QRegularExpression(QStringLiteral(" 1234[0-9.]*\u2026 "))))
+      << "no result cut with an ellipsis in its box";
+
+  AnswerSaveDialog(QStringLiteral("/proc/varnock-record.pdf"));
+  Entry(window, "mnuSavePdf")->trigger();
+  ASSERT_EQ(reports.size(), 1);
+  EXPECT_TRUE(reports[0].startsWith(QStringLiteral("The PDF was not saved"))) << reports[0].toStdString();
+  EXPECT_TRUE(reports[0].endsWith(QStringLiteral("(Printing)")));
+  EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/varnock-record.pdf")));
 }
 
 TEST_F(Printing, AJobThePrinterRefusesIsReported) {

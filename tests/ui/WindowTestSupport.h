@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -31,6 +32,15 @@ inline QAction* Entry(QWidget* window, const char* name) {
   }
   ADD_FAILURE() << "no menu entry " << name;
   return nullptr;
+}
+
+// A dark platform palette with light text.
+inline QPalette DarkPalette() {
+  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  }
+  return dark;
 }
 
 // Records the message boxes instead of showing them (they would wait for a

@@ -198,15 +198,6 @@ TEST_F(Windows, EveryTextIsFullyVisible) {
   EXPECT_LE(result->fontMetrics().horizontalAdvance(QStringLiteral("-327.7906")) + 8, result->width());
 }
 
-// A dark platform palette with light text.
-QPalette DarkPalette() {
-  QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    dark.setColor(role, QColor(0xee, 0xee, 0xee));
-  }
-  return dark;
-}
-
 // No control sets colours of its own, so every text stays readable in a dark
 // platform palette.
 TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
@@ -276,6 +267,13 @@ TEST_F(Windows, ResultsAreReadableWholeAndClear) {
       QTest::keyClick(menu, Qt::Key_Return);
       menu->hide();
       EXPECT_EQ(QApplication::clipboard()->text(), outOfDate ? QString() : ml->text());
+      // Edit > Copy Results by its key: both results, their units and what they belong to.
+      QApplication::clipboard()->clear();
+      QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+      EXPECT_EQ(QApplication::clipboard()->text(),
+                outOfDate ? QString()
+                          : QStringLiteral("%1 gal/h (%2 ml/min) at 3000 psi, for 1234.5678 gal/h at 7 psi")
+                                .arg(Box("txtELRgal")->text(), ml->text()));
     }
     Instance<frmPipeline>().Unload();
   }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "Forms.h"
+
+class QLineEdit;
+
+namespace varnock::ui {
+
+// The record details a printed page carries in its header: site, tank or
+// line, technician and notes, all optional. Modal; kept while the program
+// runs and never written to disk.
+class frmDetails : public Form {
+ public:
+  // "Site: North yard", one line for each detail given.
+  QStringList PageLines() const;
+
+ protected:
+  std::unique_ptr<QWidget> Build() override;
+  void Unloaded() override;
+
+ private:
+  void cmdOK_Click();
+  void cmdCancel_Click();
+
+  std::array<QString, 4> details_;
+  std::array<QLineEdit*, 4> boxes_{};
+};
+
+}  // namespace varnock::ui
