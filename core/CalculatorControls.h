@@ -7,6 +7,12 @@ namespace varnock {
 
 enum class Box { txtLR, txtRef, txtActual, txtELRgal, txtELRml };
 
+// A box's control name: the window finds it by this name.
+constexpr const char* BoxName(Box box) {
+  constexpr const char* kNames[] = {"txtLR", "txtRef", "txtActual", "txtELRgal", "txtELRml"};
+  return kNames[static_cast<int>(box)];
+}
+
 // The five control actions of the calculator window: all the calculator's
 // logic may do to the window.
 class CalculatorControls {

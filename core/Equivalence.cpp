@@ -20,14 +20,16 @@ constexpr const char* kMillilitresPattern = "###0.0###";
 constexpr const char* kLeakRatePattern = "##0.0###";
 constexpr int kTestedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
-// An entry as a report names it, and what the user should type instead.
+// An entry as a report names it, what the user should type instead, and the
+// box the report leads back to.
 struct Entry {
   const char* name;
   const char* hint;
+  Box box;
 };
-constexpr Entry kEquivalentPressure{"equivalent pressure", "Type a pressure in psi, such as 30."};
-constexpr Entry kReferencePressure{"reference pressure", "Type a pressure in psi, such as 10."};
-constexpr Entry kLeakRate{"leak rate", "Type a leak rate in gal/h, such as 0.2."};
+constexpr Entry kEquivalentPressure{"equivalent pressure", "Type a pressure in psi, such as 30.", Box::txtActual};
+constexpr Entry kReferencePressure{"reference pressure", "Type a pressure in psi, such as 10.", Box::txtRef};
+constexpr Entry kLeakRate{"leak rate", "Type a leak rate in gal/h, such as 0.2.", Box::txtLR};
 
 std::string The(const Entry& entry, const std::string& text) {
   return std::string("The ") + entry.name + " " + Quoted(text);
@@ -55,10 +57,12 @@ double ToNumber(const std::string& text, const Entry& entry) {
     return TextToReal(text);
   } catch (const Failure& failure) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-      throw Failure(failure.kind(), std::string("The ") + entry.name + " is empty. " + entry.hint);
+      throw Failure(failure.kind(), std::string("The ") + entry.name + " is empty. " + entry.hint, entry.box);
     }
-    throw Failure(failure.kind(), std::string("The ") + entry.name + " " +
-                                      WithDecimalCommaAdvice(text, failure.what()) + " " + entry.hint);
+    throw Failure(
+        failure.kind(),
+        std::string("The ") + entry.name + " " + WithDecimalCommaAdvice(text, failure.what()) + " " + entry.hint,
+        entry.box);
   }
 }
 
@@ -66,9 +70,9 @@ int RaisedFlags() { return std::fetestexcept(kTestedFlags); }
 
 // Division by zero if that flag is up, otherwise Overflow (invalid operation
 // included), as the user knows these failures.
-[[noreturn]] void ThrowFlagged(int raised, const std::string& message) {
+[[noreturn]] void ThrowFlagged(int raised, const std::string& message, Box entry) {
   const FailureKind kind = (raised & FE_DIVBYZERO) != 0 ? FailureKind::DivisionByZero : FailureKind::Overflow;
-  throw Failure(kind, message);
+  throw Failure(kind, message, entry);
 }
 
 }  // namespace
@@ -128,18 +132,27 @@ void cmdCalculate_Click(CalculatorControls& window) {
   volatile double actual = ToNumber(strActual, kEquivalentPressure);
   volatile double reference = ToNumber(strRef, kReferencePressure);
   volatile double ratio = actual / reference;
+  // A failure about both pressures leads back to the equivalent pressure, the
+  // first of them in the window's keyboard order, and always an entry (the
+  // reference pressure may be a fixed pair's).
   if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised, reference == 0
-                             ? The(kReferencePressure, strRef) +
-                                   " is zero, so there is no equivalent rate. Type a reference pressure other than 0."
-                             : The(kEquivalentPressure, strActual) + " divided by the reference pressure " +
-                                   Quoted(strRef) + " is too large a number. " + kEquivalentPressure.hint);
+    if (reference == 0) {
+      ThrowFlagged(raised,
+                   The(kReferencePressure, strRef) +
+                       " is zero, so there is no equivalent rate. Type a reference pressure other than 0.",
+                   Box::txtRef);
+    }
+    ThrowFlagged(raised,
+                 The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
+                     " are too far apart to divide: their ratio is too large a number. Type pressures closer in size.",
+                 Box::txtActual);
   }
   if (ratio < 0) {
-    throw Failure(FailureKind::InvalidArgument, The(kEquivalentPressure, strActual) + " and the reference pressure " +
-                                                    Quoted(strRef) +
-                                                    " have opposite signs, and a negative ratio has no square root. "
-                                                    "Type both pressures as positive numbers.");
+    throw Failure(FailureKind::InvalidArgument,
+                  The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
+                      " have opposite signs, and a negative ratio has no square root. Type both pressures with the "
+                      "same sign (positive, as line pressures are).",
+                  Box::txtActual);
   }
   volatile double exponent = kExponent;
   volatile double root = std::pow(ratio, exponent);
@@ -147,8 +160,10 @@ void cmdCalculate_Click(CalculatorControls& window) {
   volatile double gal = rate * root;
   volatile double millilitres = gal * kMillilitresPerGallon;
   if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised, "The equivalent leak rate for the leak rate " + Quoted(strLR) +
-                             " is too large a number. Type a smaller leak rate or equivalent pressure.");
+    ThrowFlagged(raised,
+                 "The equivalent leak rate for the leak rate " + Quoted(strLR) +
+                     " is too large a number. Type a smaller leak rate or equivalent pressure.",
+                 Box::txtLR);
   }
   const double ml = millilitres / kMinutesPerHour;
   // Both results or neither: a fresh gal/h beside a stale ml/min would mislead.

@@ -4,7 +4,8 @@
 
 namespace varnock {
 
-Failure::Failure(FailureKind kind, std::string message) : kind_(kind), message_(std::move(message)) {}
+Failure::Failure(FailureKind kind, std::string message, std::optional<Box> entry)
+    : kind_(kind), message_(std::move(message)), entry_(entry) {}
 
 FailureKind Failure::kind() const noexcept { return kind_; }
 
@@ -30,38 +31,37 @@ const char* KindName(FailureKind kind) noexcept {
   return "Error";
 }
 
-namespace {
-
-// Control characters as their visible pictures (U+2400 to U+2421), and the
-// Unicode line separators as the newline picture, so that a quoted text stays
-// on one line and shows what it holds.
-std::string Visible(std::string_view text) {
-  std::string shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kLongest = 40;
+  std::size_t end = text.size();
+  if (end > kLongest) {
+    end = kLongest;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // UTF-8 continuation
+  }
+  std::string shown = "\"";
+  bool lineBreaks = false, tabs = false;
+  for (std::size_t i = 0; i < end; ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x20) {
-      shown += "\xe2\x90";
-      shown += static_cast<char>(0x80 + c);
-    } else if (c == 0x7f) {
-      shown += "\u2421";
-    } else if (text.substr(i, 3) == "\u2028" || text.substr(i, 3) == "\u2029") {
-      shown += "\u2424";
-      i += 2;
+    const std::string_view rest = text.substr(i, 3);
+    if (c == '\r' && i + 1 < end && text[i + 1] == '\n') continue;  // CR LF is one line break
+    if (c == '\n' || c == '\r' || rest == "\u2028" || rest == "\u2029") {
+      shown += "\u00b6";
+      lineBreaks = true;
+      if (c >= 0x80) i += 2;
+    } else if (c == '\t') {
+      shown += "\u00bb";
+      tabs = true;
+    } else if (c < 0x20 || c == 0x7f) {
+      shown += "\u00b7";
     } else {
       shown += static_cast<char>(c);
     }
   }
+  shown += end < text.size() ? "\u2026\"" : "\"";
+  if (lineBreaks && tabs) return shown + " (it holds line breaks, shown as \u00b6, and tabs, shown as \u00bb)";
+  if (lineBreaks) return shown + " (it holds line breaks, shown as \u00b6)";
+  if (tabs) return shown + " (it holds tabs, shown as \u00bb)";
   return shown;
-}
-
-}  // namespace
-
-std::string Quoted(std::string_view text) {
-  constexpr std::size_t kLongest = 40;
-  if (text.size() <= kLongest) return '"' + Visible(text) + '"';
-  std::size_t cut = kLongest;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // UTF-8 continuation
-  return '"' + Visible(text.substr(0, cut)) + "\u2026\"";
 }
 
 }  // namespace varnock

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <exception>
 #include <string>
 
 #include "Failure.h"
 #include "Forms.h"
 #include "Identity.h"
+#include "TextBoxes.h"
 
 namespace varnock::ui {
 namespace {
@@ -23,6 +25,13 @@ void PresentInBox(const QString& text, MessageKind kind) {
   box.exec();
 }
 
+// After a report, the focus goes to the entry it names, text selected, so
+// that the user can correct it at once; a disabled entry is left alone.
+void LeadBackTo(const QWidget* window, Box entry) {
+  auto* box = window == nullptr ? nullptr : window->findChild<QLineEdit*>(QString::fromUtf8(BoxName(entry)));
+  if (box != nullptr && box->isEnabled()) FocusWithTextSelected(box);
+}
+
 }  // namespace
 
 void RunHandler(const std::function<void()>& handler) {
@@ -30,7 +39,9 @@ void RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const Failure& failure) {
+    const QPointer<QWidget> window = QApplication::activeWindow();  // before the report takes the focus
     ShowMessage(failure.Report(), MessageKind::FailureReport);
+    if (failure.Entry()) LeadBackTo(window, *failure.Entry());
   } catch (const std::exception& error) {
     ShowMessage(std::string("Unexpected error: ") + error.what(), MessageKind::FailureReport);
   } catch (...) {

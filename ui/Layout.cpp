@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Look.h"
+#include "TextBoxes.h"
 
 namespace varnock::ui {
 namespace {
@@ -92,10 +93,13 @@ void ApplyTabOrder(QWidget* window) {
   for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
   // The focus starts on the lowest tab index that can take it.
   for (QWidget* control : chain) {
-    if (control->isEnabled()) {
+    if (!control->isEnabled()) continue;
+    if (auto* box = qobject_cast<QLineEdit*>(control)) {
+      FocusWithTextSelected(box);
+    } else {
       control->setFocus();
-      break;
     }
+    break;
   }
 }
 

@@ -5,9 +5,24 @@
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace varnock::ui {
 namespace {
+
+// A window's frame centred on a point, then moved the least needed to lie
+// wholly within the available area of the screen that point is on.
+QPoint Centred(QSize frame, QPoint centre) {
+  QRect place(QPoint(), frame);
+  place.moveCenter(centre);
+  const QScreen* screen = QGuiApplication::screenAt(centre);
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return place.topLeft();
+  const QRect room = screen->availableGeometry();
+  place.moveLeft(std::max(room.left(), std::min(place.left(), room.right() + 1 - place.width())));
+  place.moveTop(std::max(room.top(), std::min(place.top(), room.bottom() + 1 - place.height())));
+  return place.topLeft();
+}
 
 // Before a window is shown only its client area's size is known; once the
 // window manager has framed it, the whole frame, title bar included, is
@@ -23,9 +38,7 @@ class CentreWhenFramed : public QObject {
         window->frameGeometry().size() != window->size()) {
       window->removeEventFilter(this);
       deleteLater();
-      QRect frame = window->frameGeometry();
-      frame.moveCenter(centre_);
-      window->move(frame.topLeft());
+      window->move(Centred(window->frameGeometry().size(), centre_));
     }
     return false;
   }
@@ -35,9 +48,7 @@ class CentreWhenFramed : public QObject {
 };
 
 void CentreAt(QWidget* window, QPoint centre) {
-  QRect client(QPoint(), window->size());
-  client.moveCenter(centre);
-  window->move(client.topLeft());
+  window->move(Centred(window->size(), centre));
   window->installEventFilter(new CentreWhenFramed(window, centre));
 }
 

@@ -31,8 +31,8 @@ const Cups& LoadCups() {
     cups.printFile = reinterpret_cast<decltype(cups.printFile)>(library.resolve("cupsPrintFile"));
   }
   if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile) {
-    FailToPrint("the printing system (CUPS) is not available (" + library.errorString().toStdString() + ").",
-                "Install CUPS, then print again.");
+    FailToPrint("the printing system (CUPS) is not available.", "Install CUPS, then print again.",
+                library.errorString().toStdString());
   }
   return cups;
 }
@@ -64,7 +64,7 @@ void PrintPage(const QWidget* client, const PageText& text) {
   const QByteArray path = file.fileName().toLocal8Bit();
   const QByteArray title = AppTitle().toUtf8();
   if (cups.printFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
-    FailToPrint("the printer " + name + " refused the job (" + cups.lastErrorString() + ").", kCheckPrinter);
+    FailToPrint("the printer " + name + " refused the job.", kCheckPrinter, cups.lastErrorString());
   }
 }
 

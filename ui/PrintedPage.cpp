@@ -187,8 +187,9 @@ QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList&
 
 }  // namespace
 
-void FailToPrint(const std::string& reason, const std::string& remedy) {
-  throw Failure(FailureKind::Printing, "The page was not printed: " + reason + " " + remedy);
+void FailToPrint(const std::string& reason, const std::string& remedy, const std::string& said) {
+  const std::string message = "The page was not printed: " + reason + " " + remedy;
+  throw Failure(FailureKind::Printing, said.empty() ? message : message + "\n\nThe printing system said: " + said);
 }
 
 void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text) {

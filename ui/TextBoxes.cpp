@@ -102,6 +102,11 @@ QString FittingText(const QLineEdit* box) {
   return box->fontMetrics().elidedText(box->text(), Qt::ElideRight, TextRoom(box).width());
 }
 
+void FocusWithTextSelected(QLineEdit* box) {
+  box->setFocus(Qt::OtherFocusReason);
+  box->selectAll();
+}
+
 namespace {
 
 // Sends a key pressed with Alt or Ctrl on without its text: the box still

@@ -48,6 +48,10 @@ class ResultBox : public QLineEdit {
 QRect TextRoom(const QLineEdit* box);
 QString FittingText(const QLineEdit* box);
 
+// Gives a box the focus from the program (not from the user's click or Tab)
+// with its whole text selected, so that the first key typed replaces it.
+void FocusWithTextSelected(QLineEdit* box);
+
 // A key pressed with Alt or Ctrl held never types into the box; the box's
 // own shortcuts (copy, paste, select all, ...) still work.
 void TypeOnlyUnmodifiedKeys(QLineEdit* box);

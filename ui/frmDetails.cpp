@@ -50,7 +50,6 @@ std::unique_ptr<QWidget> frmDetails::Build() {
   SetTabIndex(cmdCancel, 5);
   window->cancelButton = cmdCancel;
   ApplyTabOrder(w);
-  boxes_[0]->selectAll();  // the first key typed replaces what is there
 
   Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
   Bind(cmdCancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });

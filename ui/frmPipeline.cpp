@@ -129,16 +129,18 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
   option1->setChecked(true);
   options_ = {option1, option2, option3, option4};
-  auto* txtLR = EntryBox(frame2, "txtLR", {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
+  auto* txtLR = EntryBox(frame2, BoxName(Box::txtLR), {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
   MakeLabel(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at", fitted);
-  auto* txtRef = EntryBox(frame2, "txtRef", {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
+  auto* txtRef =
+      EntryBox(frame2, BoxName(Box::txtRef), {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
   MakeLabel(frame2, "Label10", {3120, 1560, 195, 195}, "psi", fitted);
 
   auto* frame1 =
       MakeFrame(client, "Frame1", {120, 2280, 3975, 1695}, QStringLiteral("Input the Desired Equivalent Pressure"));
   SetTabIndex(frame1, 0);
   MakeLabel(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", fittedRight);
-  auto* txtActual = EntryBox(frame1, "txtActual", {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
+  auto* txtActual =
+      EntryBox(frame1, BoxName(Box::txtActual), {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
   MakeLabel(frame1, "Label8", {3120, 480, 195, 195}, "psi", fitted);
   auto* cmdCalculate =
       Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495}, QStringLiteral("Calculate Equivalent Rates"));
@@ -148,10 +150,12 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* frame3 = MakeFrame(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
   SetTabIndex(frame3, 11);
   MakeLabel(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
-  auto* txtELRgal = TextBox<ResultBox>(frame3, "txtELRgal", {1920, 360, 855, 285}, 13, "Equivalent leak rate (gal/h)");
+  auto* txtELRgal =
+      TextBox<ResultBox>(frame3, BoxName(Box::txtELRgal), {1920, 360, 855, 285}, 13, "Equivalent leak rate (gal/h)");
   MakeLabel(frame3, "Label6", {2880, 360, 375, 195}, "gal/h", fitted);
   MakeLabel(frame3, "Label1", {240, 840, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
-  auto* txtELRml = TextBox<ResultBox>(frame3, "txtELRml", {1920, 840, 855, 285}, 12, "Equivalent leak rate (ml/min)");
+  auto* txtELRml =
+      TextBox<ResultBox>(frame3, BoxName(Box::txtELRml), {1920, 840, 855, 285}, 12, "Equivalent leak rate (ml/min)");
   MakeLabel(frame3, "Label7", {2880, 840, 465, 195}, "ml/min", fitted);
 
   BuildMenus(window.get());
@@ -346,11 +350,11 @@ void frmPipeline::Enable(Box box) { BoxOf(box)->setEnabled(true); }
 
 void frmPipeline::SetFocus(Box box) {
   QLineEdit* control = BoxOf(box);
-  control->setFocus();
+  FocusWithTextSelected(control);
   // An option button chosen by the arrow keys takes the focus back once its
   // click handler returns: claim it again after that, so the next key lands here.
   QMetaObject::invokeMethod(
-      control, [control] { control->setFocus(); }, Qt::QueuedConnection);
+      control, [control] { FocusWithTextSelected(control); }, Qt::QueuedConnection);
 }
 
 void frmPipeline::ShowMessage(std::string_view text) { ui::ShowMessage(text); }

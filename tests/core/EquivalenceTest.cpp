@@ -151,24 +151,39 @@ TEST_F(Equivalence, FailuresLeaveResultsAndValuesAlone) {
   }
 }
 
-TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
+TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDoAndLeadToTheEntry) {
   const struct {
     Inputs in;
     const char* message;
+    Box entry;
   } rows[] = {
-      {{"3", "10", "abc"}, "The equivalent pressure \"abc\" is not a number. Type a pressure in psi, such as 30."},
-      {{"3", " \t", "30"}, "The reference pressure is empty. Type a pressure in psi, such as 10."},
-      {{"x", "10", "30"}, "The leak rate \"x\" is not a number. Type a leak rate in gal/h, such as 0.2."},
+      {{"3", "10", "abc"},
+       "The equivalent pressure \"abc\" is not a number. Type a pressure in psi, such as 30.",
+       Box::txtActual},
+      {{"3", " \t", "30"}, "The reference pressure is empty. Type a pressure in psi, such as 10.", Box::txtRef},
+      {{"x", "10", "30"}, "The leak rate \"x\" is not a number. Type a leak rate in gal/h, such as 0.2.", Box::txtLR},
       {{"3", "10", "45,5"},
        "The equivalent pressure \"45,5\" is not a number: use a point as the decimal mark (45.5, not 45,5) and no "
-       "thousands separator. Type a pressure in psi, such as 30."},
+       "thousands separator. Type a pressure in psi, such as 30.",
+       Box::txtActual},
       {{"3", "1e999", "30"},
-       "The reference pressure \"1e999\" is too large a number. Type a pressure in psi, such as 10."},
+       "The reference pressure \"1e999\" is too large a number. Type a pressure in psi, such as 10.",
+       Box::txtRef},
       {{"3", "0", "30"},
-       "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0."},
+       "The reference pressure \"0\" is zero, so there is no equivalent rate. Type a reference pressure other than 0.",
+       Box::txtRef},
+      {{"3", "1e-320", "30"},
+       "The equivalent pressure \"30\" and the reference pressure \"1e-320\" are too far apart to divide: their ratio "
+       "is too large a number. Type pressures closer in size.",
+       Box::txtActual},
       {{"3", "10", "-30"},
        "The equivalent pressure \"-30\" and the reference pressure \"10\" have opposite signs, and a negative ratio "
-       "has no square root. Type both pressures as positive numbers."}};
+       "has no square root. Type both pressures with the same sign (positive, as line pressures are).",
+       Box::txtActual},
+      {{"1e308", "1", "4"},
+       "The equivalent leak rate for the leak rate \"1e308\" is too large a number. Type a smaller leak rate or "
+       "equivalent pressure.",
+       Box::txtLR}};
   for (const auto& row : rows) {
     FakeWindow w;
     try {
@@ -176,6 +191,7 @@ TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDo) {
       ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
       EXPECT_STREQ(failure.what(), row.message);
+      EXPECT_EQ(failure.Entry(), row.entry) << row.message;
     }
   }
 }
@@ -215,8 +231,10 @@ TEST_F(Equivalence, SessionsFromTheUsersSide) {
 
 TEST(Quoted, KeepsToOneLineAndShortensAtACharacterBoundary) {
   EXPECT_EQ(Quoted("abc"), "\"abc\"");
-  EXPECT_EQ(Quoted("45\r\n\t\x7f"), "\"45\u240d\u240a\u2409\u2421\"");  // one line, controls shown
-  EXPECT_EQ(Quoted("4 5\u20286\u20297"), "\"4 5\u24246\u24247\"");      // a space stays one, separators are shown
+  // One line, in characters every font draws: CR LF is one break, and the note says what the marks are.
+  EXPECT_EQ(Quoted("45\r\n\n50\x7f"), "\"45\u00b6\u00b650\u00b7\" (it holds line breaks, shown as \u00b6)");
+  EXPECT_EQ(Quoted("4 5\u20286\t7"),
+            "\"4 5\u00b66\u00bb7\" (it holds line breaks, shown as \u00b6, and tabs, shown as \u00bb)");
   const std::string longText = std::string(39, 'a') + "\xc3\xa9" + std::string(100, 'b');
   EXPECT_EQ(Quoted(longText), "\"" + std::string(39, 'a') + "\xe2\x80\xa6\"");
 }

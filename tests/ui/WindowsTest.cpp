@@ -100,6 +100,8 @@ TEST_F(Windows, ANewlyShownCalculatorWindow) {
     EXPECT_TRUE(Box(name)->text().isEmpty()) << name;
     EXPECT_FALSE(Box(name)->isEnabled()) << name;
   }
+  QTest::keyClicks(QApplication::focusWidget(), "30");
+  EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30")) << "typing replaces the text the program focused";
   Click("cmdCalculate");
   EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
 }
@@ -341,6 +343,15 @@ TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
   EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
 }
 
+TEST_F(Windows, AboutOpensWhollyOnTheScreenBesideACalculatorAtItsEdge) {
+  QWidget* window = ShowCalculator();
+  const QRect screen = window->screen()->availableGeometry();
+  window->move(screen.topLeft());
+  Entry(window, "mnuAbout")->trigger();
+  EXPECT_TRUE(screen.contains(Instance<frmAbout>().Window()->frameGeometry()))
+      << Instance<frmAbout>().Window()->frameGeometry().x();
+}
+
 TEST_F(Windows, AboutClosesByOkEnterEscAndTheCloseBoxAndComesBackFresh) {
   ShowCalculator();
   const std::function<void(QWidget*)> ways[] = {
@@ -452,6 +463,47 @@ TEST_F(Windows, OwnPairAsksThenFocusesTheLeakRateBox) {
   EXPECT_TRUE(reports[0].startsWith(QStringLiteral("The reference pressure is empty.")));
   EXPECT_EQ(Results(), QStringLiteral(" "));
   EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+  // Chosen again after a fixed pair, the own pair's first key replaces the leak rate.
+  TypeInto("txtLR", "3");
+  Click("Option1");
+  Click("Option4");
+  QTest::keyClicks(QApplication::focusWidget(), "2");
+  EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("2"));
+}
+
+// After a report the focus is in the entry it names (for two pressures, the
+// equivalent pressure), its text selected; the report draws every character
+// in the message box's font.
+TEST_F(Windows, AReportLeadsBackToTheEntryAtFault) {
+  const struct {
+    const char *lr, *ref, *actual, *entry;
+  } rows[] = {{nullptr, nullptr, "abc", "txtActual"},
+              {nullptr, nullptr, "45\n\n50\n\n", "txtActual"},
+              {"x", "10", "30", "txtLR"},
+              {"3", "0", "30", "txtRef"},
+              {"3", "1e-320", "30", "txtActual"}};
+  for (const auto& row : rows) {
+    ShowCalculator();
+    if (row.lr != nullptr) {
+      Click("Option4");
+      TypeInto("txtLR", row.lr);
+      TypeInto("txtRef", row.ref);
+    }
+    QApplication::clipboard()->setText(QString::fromUtf8(row.actual));  // pasted, as a spreadsheet column comes
+    TypeInto("txtActual", "");
+    QTest::keyClick(Box("txtActual"), Qt::Key_V, Qt::ControlModifier);
+    Click("cmdCalculate");
+    ASSERT_EQ(reports.size(), 1) << row.entry;
+    EXPECT_EQ(QApplication::focusWidget(), Box(row.entry)) << reports[0].toStdString();
+    EXPECT_EQ(Box(row.entry)->selectedText(), Box(row.entry)->text()) << row.entry;
+    const QFontMetrics font(QApplication::font("QMessageBox"));
+    for (const QChar c : reports[0]) {
+      EXPECT_TRUE(c == '\n' || font.inFont(c))
+          << "U+" << std::hex << int(c.unicode()) << " in " << reports[0].toStdString();
+    }
+    reports.clear();
+    Instance<frmPipeline>().Unload();
+  }
 }
 
 // However the own pair is chosen, and its prompt (the real box) answered with
