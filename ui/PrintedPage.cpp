@@ -1,4 +1,5 @@
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,9 +180,11 @@ QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList&
   return cut;
 }
 
+// The whole path, as the platform writes it: the user chose it in a dialog.
 [[noreturn]] void FailToSave(const QString& fileName, const QString& reason) {
   throw Failure(FailureKind::Printing,
-                "The PDF was not saved as " + Quoted(fileName.toStdString()) + ": " + reason.toStdString() +
+                "The PDF was not saved as \"" + QDir::toNativeSeparators(fileName).toStdString() +
+                    "\": " + reason.toStdString() +
                     ". Choose another folder or name, or free some disk space, then save again.");
 }
 
