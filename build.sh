@@ -19,7 +19,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 # The Windows program: cross compiler, Qt's source, installer maker, and Wine
 # with OCR to run and read it in the tests.
