@@ -1,4 +1,7 @@
 #include <QApplication>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "AppIdentity.h"
 #include "Forms.h"
@@ -6,6 +9,11 @@
 #include "frmSplash.h"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Held until the process ends: the installer and uninstaller look for it and
+  // ask the user to close the program before they touch its files.
+  CreateMutexW(nullptr, FALSE, varnock::identity::kRunningMutex);
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(varnock::ui::AppTitle());
   QApplication::setOrganizationName(QString::fromUtf8(varnock::identity::kCompany));

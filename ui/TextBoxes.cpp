@@ -7,10 +7,40 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 #include "Layout.h"
 
 namespace varnock::ui {
+namespace {
+
+// The label QToolTip shows, found by the name Qt gives it.
+QWidget* FindToolTip() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+// A tip's text in black or white when its own would not read on its
+// background: Wine's theme, through the platform style, gives grey on white.
+void KeepReadable(QWidget* tip) {
+  if (tip == nullptr) return;
+  auto luminance = [](QColor c) {  // relative luminance, as WCAG 2 defines contrast
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  QPalette palette = tip->palette();
+  const double text = luminance(palette.color(QPalette::ToolTipText));
+  const double base = luminance(palette.color(QPalette::ToolTipBase));
+  if ((std::max(text, base) + 0.05) / (std::min(text, base) + 0.05) >= 4.5) return;
+  palette.setColor(QPalette::ToolTipText, base > 0.18 ? Qt::black : Qt::white);
+  tip->setPalette(palette);
+}
+
+}  // namespace
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
@@ -43,6 +73,11 @@ void ResultBox::SetOutOfDate(const QString& reason) {
 
 bool ResultBox::event(QEvent* event) {
   if (event->type() == QEvent::ApplicationPaletteChange) ApplyLook();
+  if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
+    KeepReadable(FindToolTip());
+    return true;
+  }
   if (event->type() == QEvent::ContextMenu) {
     emit customContextMenuRequested(static_cast<QContextMenuEvent*>(event)->pos());
     return true;

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -247,6 +248,19 @@ TEST_F(Windows, ResultsAreReadableWholeAndClear) {
     EXPECT_EQ(ml->grab().toImage(), cut);
     ml->setText(QStringLiteral("1612282.6716"));
     EXPECT_EQ(ml->toolTip(), ml->text());
+    // Its tool tip reads even where the platform's tips are grey on white (Wine).
+    const QPalette tips = QToolTip::palette();
+    QPalette grey = tips;
+    grey.setColor(QPalette::ToolTipText, QColor(0xa6, 0xa6, 0xa6));
+    grey.setColor(QPalette::ToolTipBase, Qt::white);
+    QToolTip::setPalette(grey);
+    QHelpEvent hover(QEvent::ToolTip, ml->rect().center(), ml->mapToGlobal(ml->rect().center()));
+    QApplication::sendEvent(ml, &hover);
+    auto* tip = ml->findChild<QLabel*>(QStringLiteral("qtooltip_label"));
+    ASSERT_NE(tip, nullptr) << "no tool tip";
+    EXPECT_GE(Contrast(tip->palette().color(QPalette::ToolTipText), Qt::white), 4.5);
+    QToolTip::hideText();
+    QToolTip::setPalette(tips);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(ml)->text(QAccessible::Value), ml->text());
     for (const char* name : {"txtELRgal", "txtELRml"}) {
       const QImage image = Box(name)->grab().toImage();

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Windows program as a Windows user meets it, under Wine in a throwaway
 # prefix: silent install, Start menu entry and uninstaller in place, the
-# version record read back from the installed tovel.exe, the splash and then
-# the calculator window, a calculation with real clicks and keys read back by
-# OCR, one page printed to the suite's cups-pdf queue, File > Exit with status
-# 0, and a silent uninstall that leaves nothing in Program Files.
+# version record read back from the installed tovel.exe, the shipped texts
+# written for Windows, the splash and then the calculator window, a
+# calculation with real clicks and keys read back by OCR, one page printed to
+# the suite's cups-pdf queue and one saved as a PDF, an uninstall refused
+# while the program runs, File > Exit with status 0, and a silent uninstall
+# that leaves nothing in Program Files.
 # usage: with_cups_pdf.sh xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" under_wine.sh setup.exe
 # VARNOCK_SCREENSHOT=file.png also keeps a picture of the calculator window.
 set -euo pipefail
@@ -46,6 +48,12 @@ for file in LICENSE.txt Qt-NOTICE.txt LGPL-3.0.txt GPL-3.0.txt; do
   grep -q "/$file\$" "$scratch/zip-contents" || fail "no $file in the zip, which holds: $(xargs <"$scratch/zip-contents")"
 done
 grep -q "qt6-base, version $qt_source\." "$folder/Qt-NOTICE.txt" || fail "Qt-NOTICE.txt does not name qt6-base $qt_source"
+# Texts written for Windows: Windows line ends, no Linux paths.
+for text in "$folder"/*.txt; do
+  ! grep -qv $'\r$' "$text" || fail "$(basename "$text") has lines without Windows line ends"
+  ! grep -q '/usr/' "$text" || fail "$(basename "$text") names a Linux path"
+done
+[ -s "$folder/winpthreads-NOTICE.txt" ] || fail "no notice for libwinpthread-1.dll"
 "$here/../packaging/version_record.sh" "$folder/tovel.exe" "$(dirname "$setup")/identity.sh" || fail "the version record of the installed tovel.exe"
 echo "installed in $((SECONDS - started)) s"
 
@@ -80,6 +88,39 @@ page=$(pdftotext "$pdf" - | tr -s ' \n' '  ')
 for shown in 0.245 15.4522 "Calculate Equivalent Rates"; do
   [[ $page == *"$shown"* ]] || fail "the printed page does not read \"$shown\" as text"
 done
+
+# File > Save as PDF…: the save dialog takes a typed name; the file holds the
+# page as text, summary and all.
+xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
+sleep 0.5
+xdotool key a
+dialog=$(wait_window 20 --name '^Save as PDF$') || fail "no save dialog"
+sleep 1
+xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
+xdotool type --delay 20 'C:\varnock-page.pdf'
+xdotool key Return
+saved="$WINEPREFIX/drive_c/varnock-page.pdf"
+for _ in $(seq 100); do [ -s "$saved" ] && break; sleep 0.1; done
+sleep 1
+[ -s "$saved" ] || fail "Save as PDF wrote no file"
+page=$(pdftotext "$saved" - | tr -s ' \n' '  ')
+for shown in "Equivalent leak rate $VARNOCK_TITLE $VARNOCK_VERSION" "Equivalent leak rate: 0.245 gal/h" \
+             "Equivalent leak rate: 15.4522 ml/min" "Square-root pressure law"; do
+  [[ $page == *"$shown"* ]] || fail "the saved page does not read \"$shown\": $page"
+done
+
+# Installing or uninstalling while the program runs is refused, leaving it
+# whole and registered (the uninstaller run in place, so that its exit code is
+# its own; a short name, as a quoted one would not be read).
+status=0
+"$wine" "$setup" /S || status=$?
+[ $status -ne 0 ] || fail "a silent install over the running program reported success"
+status=0
+"$wine" "$folder/Uninstall.exe" /S "_?=C:\\PROGRA~1\\$VARNOCK_TITLE" || status=$?
+[ $status -ne 0 ] || fail "a silent uninstall with the program running reported success"
+[ -f "$folder/tovel.exe" ] && [ -f "$folder/Qt6Core.dll" ] || fail "the refused uninstall removed files"
+"$wine" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$VARNOCK_TITLE" >/dev/null 2>&1 ||
+  fail "the refused uninstall removed the Add/Remove entry"
 
 xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
 sleep 0.5
