@@ -75,28 +75,24 @@ int RaisedFlags() { return std::fetestexcept(kTestedFlags); }
   throw Failure(kind, message, entry);
 }
 
+// A whole rate is written without a point (3, not 3.0), as IntegerToText would.
+void StorePair(const FixedPair& pair) {
+  Module1::strLR = RealToText(pair.rate);
+  Module1::strRef = IntegerToText(pair.reference);
+}
+
 }  // namespace
 
 void Form_Load(CalculatorControls& window) {
-  Module1::strLR = IntegerToText(3);
-  Module1::strRef = IntegerToText(10);
+  StorePair(kFixedPairs[0]);
   Module1::strActual = window.Text(Box::txtActual);
 }
 
-void Option1_Click(CalculatorControls&, std::int16_t) {
-  Module1::strLR = IntegerToText(3);
-  Module1::strRef = IntegerToText(10);
-}
+void Option1_Click(CalculatorControls&, std::int16_t) { StorePair(kFixedPairs[0]); }
 
-void Option2_Click(CalculatorControls&, std::int16_t) {
-  Module1::strLR = RealToText(0.2);
-  Module1::strRef = IntegerToText(30);
-}
+void Option2_Click(CalculatorControls&, std::int16_t) { StorePair(kFixedPairs[1]); }
 
-void Option3_Click(CalculatorControls&) {
-  Module1::strLR = RealToText(0.1);
-  Module1::strRef = IntegerToText(45);
-}
+void Option3_Click(CalculatorControls&) { StorePair(kFixedPairs[2]); }
 
 void Option4_Click(CalculatorControls& window, std::int16_t) {
   window.Enable(Box::txtLR);

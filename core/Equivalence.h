@@ -1,11 +1,22 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "CalculatorControls.h"
 
 // The operations bound to the calculator window's events.
 namespace varnock::equivalence {
+
+// The fixed pairs, in the order of their option buttons: a leak rate in gal/h
+// stated at a reference pressure in psi, and the button's caption.
+struct FixedPair {
+  double rate;
+  std::int16_t reference;
+  const char* caption;
+};
+inline constexpr std::array<FixedPair, 3> kFixedPairs{
+    {{3, 10, "3.0 gal/hr at 10 psi"}, {0.2, 30, "0.2 gal/hr at 30 psi"}, {0.1, 45, "0.1 gal/hr at 45 psi"}}};
 
 void Form_Load(CalculatorControls&);
 void Option1_Click(CalculatorControls&, std::int16_t index);

@@ -122,9 +122,9 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* frame2 = MakeFrame(client, "Frame2", {120, 120, 3975, 2055},
                            QStringLiteral("Select the EPA Leak Rate and Reference Pressure"));
   SetTabIndex(frame2, 5);
-  auto* option1 = OptionButton(frame2, "Option1", {240, 360, 1815, 375}, "3.0 gal/hr at 10 psi", 6);
-  auto* option2 = OptionButton(frame2, "Option2", {240, 720, 1695, 375}, "0.2 gal/hr at 30 psi", 18);
-  auto* option3 = OptionButton(frame2, "Option3", {240, 1080, 1815, 375}, "0.1 gal/hr at 45 psi", 19);
+  auto* option1 = OptionButton(frame2, "Option1", {240, 360, 1815, 375}, eq::kFixedPairs[0].caption, 6);
+  auto* option2 = OptionButton(frame2, "Option2", {240, 720, 1695, 375}, eq::kFixedPairs[1].caption, 18);
+  auto* option3 = OptionButton(frame2, "Option3", {240, 1080, 1815, 375}, eq::kFixedPairs[2].caption, 19);
   auto* option4 = OptionButton(frame2, "Option4", {240, 1440, 255, 495}, "", 20);
   option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
   option1->setChecked(true);

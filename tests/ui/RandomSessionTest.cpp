@@ -14,6 +14,7 @@
 #include <optional>
 #include <random>
 
+#include "Equivalence.h"
 #include "Failure.h"
 #include "Forms.h"
 #include "Handlers.h"
@@ -87,10 +88,10 @@ class Session {
         (name[3] == 'L' ? model_.lr : name[3] == 'R' ? model_.ref : model_.actual) = text.toStdString();
       });
     }
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(equivalence::kFixedPairs.size()); ++i) {
       QObject::connect(Option(i + 1), &QRadioButton::clicked, [this, i] {
-        model_.lr = kPairs[i].lr;
-        model_.ref = kPairs[i].ref;
+        model_.lr = Pair(i).lr;
+        model_.ref = Pair(i).ref;
         selected_ = i + 1;
       });
     }
@@ -232,7 +233,7 @@ class Session {
       return "shared values differ from the last writer's";
     }
     if (!Option(selected_)->isChecked()) return "the selected pair is not the one the user chose";
-    if (selected_ < 4 && (model_.lr != kPairs[selected_ - 1].lr || model_.ref != kPairs[selected_ - 1].ref)) {
+    if (selected_ < 4 && (model_.lr != Pair(selected_ - 1).lr || model_.ref != Pair(selected_ - 1).ref)) {
       return "the pair in force is not the pair shown selected";
     }
     const bool outOfDate = calculatedFrom_ && (calculatedFrom_->lr != model_.lr || calculatedFrom_->ref != model_.ref ||
@@ -258,7 +259,11 @@ class Session {
     return {};
   }
 
-  inline static const Values kPairs[3] = {{"3", "10", {}}, {"0.2", "30", {}}, {"0.1", "45", {}}};
+  // A fixed pair's texts, as its button stores them.
+  static Values Pair(int index) {
+    const auto& pair = equivalence::kFixedPairs.at(index);
+    return {RealToText(pair.rate), IntegerToText(pair.reference), {}};
+  }
   std::mt19937_64 random_;
   QWidget* window_ = nullptr;
   Values model_;
