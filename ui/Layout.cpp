@@ -1,10 +1,15 @@
 #include "Layout.h"
 
 #include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "Look.h"
@@ -57,13 +62,84 @@ void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::Wi
 
 QLabel* MakeLabel(QWidget* parent, const char* name, Twips at, const char* caption, const LabelLook& look) {
   auto* label = Make<QLabel>(parent, name, at, QString::fromUtf8(caption));
-  if (look.font) label->setFont(*look.font);
+  if (look.font) label->setFont(Arial(look.font->points, look.font->bold));
   label->setAlignment(look.alignment);
   label->setWordWrap(look.wordWrap);
-  if (look.tabIndex) SetTabIndex(label, *look.tabIndex);
   label->setProperty(kAutoSize, look.autoSize);
   FitToText(label);
   return label;
+}
+
+namespace {
+
+// A single-line box without a length limit (Qt's default cuts at 32767).
+template <class Box>
+Box* MakeBox(QWidget* parent, const ControlDef& def) {
+  auto* box = Make<Box>(parent, def.name, def.at);
+  box->setMaxLength(std::numeric_limits<int>::max());
+  return box;
+}
+
+QObject* MakeControl(QWidget* parent, const ControlDef& def) {
+  const QString caption = QString::fromUtf8(def.caption);
+  switch (def.kind) {
+    case Kind::Frame:
+      return MakeFrame(parent, def.name, def.at, caption);
+    case Kind::Option: {
+      auto* option = Make<QRadioButton>(parent, def.name, def.at, caption);
+      option->setChecked(def.selected);
+      return option;
+    }
+    case Kind::Entry: {
+      auto* box = MakeBox<QLineEdit>(parent, def);
+      box->setText(caption);
+      TypeOnlyUnmodifiedKeys(box);
+      return box;
+    }
+    case Kind::Result:
+      return MakeBox<ResultBox>(parent, def);
+    case Kind::Label:
+      return MakeLabel(parent, def.name, def.at, def.caption, def.look);
+    case Kind::Button: {
+      auto* button = Make<QPushButton>(parent, def.name, def.at, caption);
+      button->setDefault(def.isDefault);
+      button->setAutoDefault(true);
+      return button;
+    }
+    case Kind::Logo:
+      return MakeLogo(parent, def.name, def.at);
+    case Kind::Line: {
+      auto* line = Make<QFrame>(parent, def.name, def.at);
+      line->setFrameShape(QFrame::HLine);
+      line->setFrameShadow(QFrame::Plain);
+      return line;
+    }
+    case Kind::Timer: {
+      auto* timer = new QTimer(parent);
+      timer->setObjectName(QString::fromUtf8(def.name));
+      timer->setInterval(def.interval);
+      return timer;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Controls BuildControls(QWidget* client, std::span<const ControlDef> table) {
+  Controls made;
+  for (const ControlDef& def : table) {
+    QWidget* parent = def.inside == nullptr ? client : made.Get(def.inside);
+    QObject* control = MakeControl(parent, def);
+    if (auto* widget = qobject_cast<QWidget*>(control)) {
+      widget->setEnabled(def.enabled);
+      if (def.tabIndex) SetTabIndex(widget, *def.tabIndex);
+      if (def.spokenName != nullptr) widget->setAccessibleName(QString::fromUtf8(def.spokenName));
+    }
+    made.Add(control);
+  }
+  ApplyTabOrder(client->window());
+  return made;
 }
 
 void FitToText(QLabel* label) {

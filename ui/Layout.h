@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
 class QLabel;
@@ -55,22 +57,64 @@ class Dialog : public QDialog {
   void reject() override;
 };
 
+// An Arial font a control stores, in points.
+struct FontDef {
+  double points;
+  bool bold = false;
+};
+
 // How a label looks beyond its place: the window's font unless given, top
 // left unless aligned otherwise, and, self-sizing, fitted to its caption now
 // and on every caption write (a right-aligned one keeps its right edge).
 struct LabelLook {
-  std::optional<QFont> font = std::nullopt;
+  std::optional<FontDef> font = std::nullopt;
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
   bool autoSize = false;
   bool wordWrap = false;
-  std::optional<int> tabIndex = std::nullopt;
 };
 QLabel* MakeLabel(QWidget* parent, const char* name, Twips at, const char* caption, const LabelLook& look = {});
+
+// One control of a window's stored definition. The table of a window lists
+// them in the order they are made: a container before what it holds, and a
+// control made later stands in front of one made earlier.
+enum class Kind { Frame, Option, Entry, Result, Label, Button, Logo, Line, Timer };
+struct ControlDef {
+  const char* name;
+  Kind kind;
+  const char* inside = nullptr;  // the container's name; none: the window's client area
+  Twips at = {};
+  const char* caption = "";  // a caption, a frame's title, or an entry's text
+  std::optional<int> tabIndex = std::nullopt;
+  LabelLook look = {};               // labels
+  const char* spokenName = nullptr;  // what a screen reader calls it, where its caption does not say
+  bool enabled = true;
+  bool selected = false;   // option buttons
+  bool isDefault = false;  // buttons: pressed by Enter anywhere in the window; others by Enter when focused
+  int interval = 0;        // timers, in milliseconds
+};
+
+// The controls made from a window's table, found by name.
+class Controls {
+ public:
+  template <class T = QWidget>
+  T* Get(const char* name) const {
+    return qobject_cast<T*>(made_.value(QString::fromUtf8(name)));
+  }
+  void Add(QObject* control) { made_.insert(control->objectName(), control); }
+
+ private:
+  QHash<QString, QObject*> made_;
+};
+
+// Makes every control of a table inside the window's client area, then
+// chains the keyboard order by tab index.
+Controls BuildControls(QWidget* client, std::span<const ControlDef> table);
 
 // Fits a self-sizing label to its caption; other labels keep their size.
 void FitToText(QLabel* label);
 
-// Keyboard order: controls given a tab index are chained lowest first.
+// Keyboard order: controls given a tab index are chained lowest first, and the
+// one lowest that can take the focus has it.
 void SetTabIndex(QWidget* control, int index);
 void ApplyTabOrder(QWidget* window);
 

@@ -14,30 +14,48 @@
 
 namespace varnock::ui {
 
+namespace {
+
+const ControlDef kControls[] = {
+    {"Frame1", Kind::Frame, nullptr, {120, 720, 6135, 2175}, "", 5},
+    {"Image2", Kind::Logo, "Frame1", {120, 240, 2775, 1815}},
+    // In front of the frame; Enter and Esc both press it.
+    {"cmdOK", Kind::Button, nullptr, {3870, 1575, 1740, 585}, "OK", 0, {}, nullptr, true, false, true},
+    {"Label1",
+     Kind::Label,
+     nullptr,
+     {3120, 120, 3135, 375},
+     "Developed by Kestrane, Inc. for Holvane, Inc.",
+     4,
+     {.wordWrap = true}},
+    {"lblCopyright",
+     Kind::Label,
+     nullptr,
+     {120, 3000, 3375, 255},
+     "Copyright \u00a9 Holvane, Inc. All rights reserved.",
+     3},
+    {"lblTitle", Kind::Label, nullptr, {120, 120, 2805, 360}, "App Name", 2},
+    {"lblVersion", Kind::Label, nullptr, {120, 480, 3885, 345}, "Version", 1}};
+
+}  // namespace
+
 std::unique_ptr<QWidget> frmAbout::Build() {
   auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About Varnock"),
                                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QWidget* w = window.get();
-  w->setFixedSize(Px(6405), Px(3285));
-
-  auto* frame1 = MakeFrame(w, "Frame1", {120, 720, 6135, 2175});
-  SetTabIndex(frame1, 5);
-  MakeLogo(frame1, "Image2", {120, 240, 2775, 1815});
-  auto* cmdOK = Make<QPushButton>(w, "cmdOK", {3870, 1575, 1740, 585}, QStringLiteral("OK"));
-  cmdOK->setDefault(true);
-  cmdOK->raise();
-  SetTabIndex(cmdOK, 0);
-  window->cancelButton = cmdOK;  // Esc presses OK, as Enter does
-  MakeLabel(w, "Label1", {3120, 120, 3135, 375}, "Developed by Kestrane, Inc. for Holvane, Inc.", {.wordWrap = true});
-  MakeLabel(w, "lblCopyright", {120, 3000, 3375, 255}, "Copyright \u00a9 Holvane, Inc. All rights reserved.");
-  lblTitle_ = MakeLabel(w, "lblTitle", {120, 120, 2805, 360}, "App Name");
-  lblVersion_ = MakeLabel(w, "lblVersion", {120, 480, 3885, 345}, "Version");
-  ApplyTabOrder(w);
-
-  Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
-  CentreOn(w, Instance<frmPipeline>().Window());
+  window->setFixedSize(Px(6405), Px(3285));
+  const Controls controls = BuildControls(window.get(), kControls);
+  CentreOn(window.get(), Instance<frmPipeline>().Window());
+  Wire(*window, controls);
   return window;
+}
+
+void frmAbout::Wire(Dialog& window, const Controls& controls) {
+  lblTitle_ = controls.Get<QLabel>("lblTitle");
+  lblVersion_ = controls.Get<QLabel>("lblVersion");
+  auto* cmdOK = controls.Get<QPushButton>("cmdOK");
+  window.cancelButton = cmdOK;
+  Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
 }
 
 void frmAbout::Form_Load() {

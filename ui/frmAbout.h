@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Forms.h"
+#include "Layout.h"
 
 class QLabel;
 
@@ -14,6 +15,7 @@ class frmAbout : public Form {
   void Unloaded() override;
 
  private:
+  void Wire(Dialog& window, const Controls& controls);
   void cmdOK_Click();
 
   QLabel* lblTitle_ = nullptr;

@@ -7,24 +7,26 @@
 #include "Handlers.h"
 #include "Layout.h"
 #include "Placement.h"
+#include "TextBoxes.h"
 #include "frmPipeline.h"
 
 namespace varnock::ui {
 namespace {
 
-// Each detail: its label's caption and, without the access key and colon,
-// the name the page and a screen reader give it; one row each.
-struct Field {
-  const char* labelName;
-  const char* boxName;
-  const char* caption;
-  const char* name;
-};
-constexpr std::array<Field, 4> kFields{{{"lblSite", "txtSite", "&Site:", "Site"},
-                                        {"lblLine", "txtLine", "&Tank or line:", "Tank or line"},
-                                        {"lblTechnician", "txtTechnician", "T&echnician:", "Technician"},
-                                        {"lblNotes", "txtNotes", "&Notes:", "Notes"}}};
-constexpr int kRowHeight = 405;
+// Each detail's label, then its box, in the order of details_; the box's
+// accessible name is the name the page gives the detail.
+const ControlDef kControls[] = {
+    {"lblSite", Kind::Label, nullptr, {120, 165, 1215, 195}, "&Site:"},
+    {"txtSite", Kind::Entry, nullptr, {1440, 120, 3960, 285}, "", 0, {}, "Site"},
+    {"lblLine", Kind::Label, nullptr, {120, 570, 1215, 195}, "&Tank or line:"},
+    {"txtLine", Kind::Entry, nullptr, {1440, 525, 3960, 285}, "", 1, {}, "Tank or line"},
+    {"lblTechnician", Kind::Label, nullptr, {120, 975, 1215, 195}, "T&echnician:"},
+    {"txtTechnician", Kind::Entry, nullptr, {1440, 930, 3960, 285}, "", 2, {}, "Technician"},
+    {"lblNotes", Kind::Label, nullptr, {120, 1380, 1215, 195}, "&Notes:"},
+    {"txtNotes", Kind::Entry, nullptr, {1440, 1335, 3960, 285}, "", 3, {}, "Notes"},
+    {"cmdOK", Kind::Button, nullptr, {2880, 1860, 1200, 375}, "OK", 4, {}, nullptr, true, false, true},
+    {"cmdCancel", Kind::Button, nullptr, {4200, 1860, 1200, 375}, "Cancel", 5}};
+constexpr const char* kBoxes[] = {"txtSite", "txtLine", "txtTechnician", "txtNotes"};
 
 }  // namespace
 
@@ -32,44 +34,41 @@ std::unique_ptr<QWidget> frmDetails::Build() {
   auto window = MakeWindow<Dialog>("frmDetails", QStringLiteral("Record Details"),
                                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QWidget* w = window.get();
-  w->setFixedSize(Px(5520), Px(2370));
-  w->setWindowModality(Qt::ApplicationModal);
-  for (std::size_t i = 0; i < kFields.size(); ++i) {
-    const int top = 120 + static_cast<int>(i) * kRowHeight;
-    QLabel* label = MakeLabel(w, kFields[i].labelName, {120, top + 45, 1215, 195}, kFields[i].caption);
-    boxes_[i] = Make<QLineEdit>(w, kFields[i].boxName, {1440, top, 3960, 285}, details_[i]);
-    boxes_[i]->setAccessibleName(QString::fromUtf8(kFields[i].name));
-    label->setBuddy(boxes_[i]);
-    SetTabIndex(boxes_[i], static_cast<int>(i));
-  }
-  auto* cmdOK = Make<QPushButton>(w, "cmdOK", {2880, 1860, 1200, 375}, QStringLiteral("OK"));
-  cmdOK->setDefault(true);
-  SetTabIndex(cmdOK, 4);
-  auto* cmdCancel = Make<QPushButton>(w, "cmdCancel", {4200, 1860, 1200, 375}, QStringLiteral("Cancel"));
-  SetTabIndex(cmdCancel, 5);
-  window->cancelButton = cmdCancel;
-  ApplyTabOrder(w);
+  window->setFixedSize(Px(5520), Px(2370));
+  window->setWindowModality(Qt::ApplicationModal);
+  const Controls controls = BuildControls(window.get(), kControls);
+  CentreOn(window.get(), Instance<frmPipeline>().Window());
+  Wire(*window, controls);
+  return window;
+}
 
+void frmDetails::Wire(Dialog& window, const Controls& controls) {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i] = controls.Get<QLineEdit>(kBoxes[i]);
+    boxes_[i]->setText(details_[i]);
+    controls.Get<QLabel>(kControls[2 * i].name)->setBuddy(boxes_[i]);
+  }
+  FocusWithTextSelected(boxes_[0]);
+  auto* cmdOK = controls.Get<QPushButton>("cmdOK");
+  auto* cmdCancel = controls.Get<QPushButton>("cmdCancel");
+  window.cancelButton = cmdCancel;
   Bind(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
   Bind(cmdCancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
-  CentreOn(w, Instance<frmPipeline>().Window());
-  return window;
 }
 
 void frmDetails::Unloaded() { boxes_ = {}; }
 
 QStringList frmDetails::PageLines() const {
   QStringList lines;
-  for (std::size_t i = 0; i < kFields.size(); ++i) {
+  for (std::size_t i = 0; i < details_.size(); ++i) {
     const QString given = details_[i].simplified();
-    if (!given.isEmpty()) lines << QString::fromUtf8(kFields[i].name) + QStringLiteral(": ") + given;
+    if (!given.isEmpty()) lines << QString::fromUtf8(kControls[2 * i + 1].spokenName) + QStringLiteral(": ") + given;
   }
   return lines;
 }
 
 void frmDetails::cmdOK_Click() {
-  for (std::size_t i = 0; i < kFields.size(); ++i) details_[i] = boxes_[i]->text();
+  for (std::size_t i = 0; i < details_.size(); ++i) details_[i] = boxes_[i]->text();
   Unload();
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "Forms.h"
+#include "Layout.h"
 
 class QLineEdit;
 
@@ -23,6 +24,7 @@ class frmDetails : public Form {
   void Unloaded() override;
 
  private:
+  void Wire(Dialog& window, const Controls& controls);
   void cmdOK_Click();
   void cmdCancel_Click();
 

@@ -35,29 +35,49 @@ namespace varnock::ui {
 namespace eq = equivalence;
 namespace {
 
-QRadioButton* OptionButton(QWidget* frame, const char* name, Twips at, const char* caption, int tabIndex) {
-  auto* option = Make<QRadioButton>(frame, name, at, QString::fromUtf8(caption));
-  SetTabIndex(option, tabIndex);
-  return option;
-}
-
-template <class Control>
-Control* TextBox(QWidget* frame, const char* name, Twips at, int tabIndex, const char* spokenName) {
-  auto* box = Make<Control>(frame, name, at);
-  box->setMaxLength(std::numeric_limits<int>::max());  // no length limit: Qt's default cuts at 32767
-  box->setAccessibleName(QString::fromUtf8(spokenName));
-  SetTabIndex(box, tabIndex);
-  return box;
-}
-
-QLineEdit* EntryBox(QWidget* frame, const char* name, Twips at, const char* text, int tabIndex, bool enabled,
-                    const char* spokenName) {
-  auto* box = TextBox<QLineEdit>(frame, name, at, tabIndex, spokenName);
-  box->setText(QString::fromUtf8(text));
-  box->setEnabled(enabled);
-  TypeOnlyUnmodifiedKeys(box);
-  return box;
-}
+// The window's controls as stored. The captions beside the boxes fit
+// themselves to their texts; those before a box keep their right edge.
+const LabelLook kFitted{.autoSize = true};
+const LabelLook kFittedRight{.alignment = Qt::AlignRight | Qt::AlignTop, .autoSize = true};
+const ControlDef kControls[] = {
+    {"Frame2", Kind::Frame, nullptr, {120, 120, 3975, 2055}, "Select the EPA Leak Rate and Reference Pressure", 5},
+    {"Option1", Kind::Option, "Frame2", {240, 360, 1815, 375}, eq::kFixedPairs[0].caption, 6, {}, nullptr, true, true},
+    {"Option2", Kind::Option, "Frame2", {240, 720, 1695, 375}, eq::kFixedPairs[1].caption, 18},
+    {"Option3", Kind::Option, "Frame2", {240, 1080, 1815, 375}, eq::kFixedPairs[2].caption, 19},
+    {"Option4", Kind::Option, "Frame2", {240, 1440, 255, 495}, "", 20, {}, "Your own leak rate and reference pressure"},
+    {BoxName(Box::txtLR), Kind::Entry, "Frame2", {480, 1560, 855, 285}, "", 7, {}, "Leak rate (gal/h)", false},
+    {"Label5", Kind::Label, "Frame2", {1440, 1560, 555, 195}, "gal/h at", 8, kFitted},
+    {BoxName(Box::txtRef), Kind::Entry, "Frame2", {2160, 1560, 855, 285}, "", 9, {}, "Reference pressure (psi)", false},
+    {"Label10", Kind::Label, "Frame2", {3120, 1560, 195, 195}, "psi", 10, kFitted},
+    {"Frame1", Kind::Frame, nullptr, {120, 2280, 3975, 1695}, "Input the Desired Equivalent Pressure", 0},
+    {"Label2", Kind::Label, "Frame1", {600, 480, 1455, 195}, "Equivalent Pressure:", 2, kFittedRight},
+    {BoxName(Box::txtActual), Kind::Entry, "Frame1", {2160, 480, 855, 285}, "30", 1, {}, "Equivalent pressure (psi)"},
+    {"Label8", Kind::Label, "Frame1", {3120, 480, 195, 195}, "psi", 4, kFitted},
+    // Enter presses it when it has the focus; it is not the default button.
+    {"cmdCalculate", Kind::Button, "Frame1", {960, 960, 2175, 495}, "Calculate Equivalent Rates", 3},
+    {"Frame3", Kind::Frame, nullptr, {120, 4080, 3975, 1455}, "Results", 11},
+    {"Label3", Kind::Label, "Frame3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", 16, kFittedRight},
+    {BoxName(Box::txtELRgal),
+     Kind::Result,
+     "Frame3",
+     {1920, 360, 855, 285},
+     "",
+     13,
+     {},
+     "Equivalent leak rate (gal/h)",
+     false},
+    {"Label6", Kind::Label, "Frame3", {2880, 360, 375, 195}, "gal/h", 15, kFitted},
+    {"Label1", Kind::Label, "Frame3", {240, 840, 1590, 195}, "Equivalent Leak Rate:", 17, kFittedRight},
+    {BoxName(Box::txtELRml),
+     Kind::Result,
+     "Frame3",
+     {1920, 840, 855, 285},
+     "",
+     12,
+     {},
+     "Equivalent leak rate (ml/min)",
+     false},
+    {"Label7", Kind::Label, "Frame3", {2880, 840, 465, 195}, "ml/min", 14, kFitted}};
 
 QAction* MenuEntry(QMenu* menu, const char* name, const char* caption, bool available = true) {
   QAction* entry = menu->addAction(QString::fromUtf8(caption));
@@ -113,59 +133,29 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
   auto* client = new QWidget(window.get());
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Px(4200), Px(5640));
-  // The captions beside the boxes fit themselves to their texts; those before
-  // a box keep their right edge.
-  const LabelLook fitted{.autoSize = true};
-  const LabelLook fittedRight{.alignment = Qt::AlignRight | Qt::AlignTop, .autoSize = true};
   window->setCentralWidget(client);
-
-  auto* frame2 = MakeFrame(client, "Frame2", {120, 120, 3975, 2055},
-                           QStringLiteral("Select the EPA Leak Rate and Reference Pressure"));
-  SetTabIndex(frame2, 5);
-  auto* option1 = OptionButton(frame2, "Option1", {240, 360, 1815, 375}, eq::kFixedPairs[0].caption, 6);
-  auto* option2 = OptionButton(frame2, "Option2", {240, 720, 1695, 375}, eq::kFixedPairs[1].caption, 18);
-  auto* option3 = OptionButton(frame2, "Option3", {240, 1080, 1815, 375}, eq::kFixedPairs[2].caption, 19);
-  auto* option4 = OptionButton(frame2, "Option4", {240, 1440, 255, 495}, "", 20);
-  option4->setAccessibleName(QStringLiteral("Your own leak rate and reference pressure"));
-  option1->setChecked(true);
-  options_ = {option1, option2, option3, option4};
-  auto* txtLR = EntryBox(frame2, BoxName(Box::txtLR), {480, 1560, 855, 285}, "", 7, false, "Leak rate (gal/h)");
-  MakeLabel(frame2, "Label5", {1440, 1560, 555, 195}, "gal/h at", fitted);
-  auto* txtRef =
-      EntryBox(frame2, BoxName(Box::txtRef), {2160, 1560, 855, 285}, "", 9, false, "Reference pressure (psi)");
-  MakeLabel(frame2, "Label10", {3120, 1560, 195, 195}, "psi", fitted);
-
-  auto* frame1 =
-      MakeFrame(client, "Frame1", {120, 2280, 3975, 1695}, QStringLiteral("Input the Desired Equivalent Pressure"));
-  SetTabIndex(frame1, 0);
-  MakeLabel(frame1, "Label2", {600, 480, 1455, 195}, "Equivalent Pressure:", fittedRight);
-  auto* txtActual =
-      EntryBox(frame1, BoxName(Box::txtActual), {2160, 480, 855, 285}, "30", 1, true, "Equivalent pressure (psi)");
-  MakeLabel(frame1, "Label8", {3120, 480, 195, 195}, "psi", fitted);
-  auto* cmdCalculate =
-      Make<QPushButton>(frame1, "cmdCalculate", {960, 960, 2175, 495}, QStringLiteral("Calculate Equivalent Rates"));
-  cmdCalculate->setAutoDefault(true);  // Enter presses it when it has the focus; it is not the default button
-  SetTabIndex(cmdCalculate, 3);
-
-  auto* frame3 = MakeFrame(client, "Frame3", {120, 4080, 3975, 1455}, QStringLiteral("Results"));
-  SetTabIndex(frame3, 11);
-  MakeLabel(frame3, "Label3", {240, 360, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
-  auto* txtELRgal =
-      TextBox<ResultBox>(frame3, BoxName(Box::txtELRgal), {1920, 360, 855, 285}, 13, "Equivalent leak rate (gal/h)");
-  MakeLabel(frame3, "Label6", {2880, 360, 375, 195}, "gal/h", fitted);
-  MakeLabel(frame3, "Label1", {240, 840, 1590, 195}, "Equivalent Leak Rate:", fittedRight);
-  auto* txtELRml =
-      TextBox<ResultBox>(frame3, BoxName(Box::txtELRml), {1920, 840, 855, 285}, 12, "Equivalent leak rate (ml/min)");
-  MakeLabel(frame3, "Label7", {2880, 840, 465, 195}, "ml/min", fitted);
-
+  const Controls controls = BuildControls(client, kControls);
   BuildMenus(window.get());
-  ApplyTabOrder(window.get());
   window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   window->adjustSize();
   CentreOnScreen(window.get());
+  Wire(controls);
+  BuildResultMenu(window.get());
+  return window;
+}
 
-  boxes_ = {txtLR, txtRef, txtActual, txtELRgal, txtELRml};
-  results_ = {txtELRgal, txtELRml};
+void frmPipeline::Wire(const Controls& controls) {
+  for (int box = 0; box < static_cast<int>(boxes_.size()); ++box) {
+    boxes_[box] = controls.Get<QLineEdit>(BoxName(static_cast<Box>(box)));
+  }
+  results_ = {static_cast<ResultBox*>(boxes_[3]), static_cast<ResultBox*>(boxes_[4])};
+  auto* option1 = controls.Get<QRadioButton>("Option1");
+  auto* option2 = controls.Get<QRadioButton>("Option2");
+  auto* option3 = controls.Get<QRadioButton>("Option3");
+  auto* option4 = controls.Get<QRadioButton>("Option4");
+  options_ = {option1, option2, option3, option4};
+  auto *txtLR = boxes_[0], *txtRef = boxes_[1], *txtActual = boxes_[2];
+  auto* cmdCalculate = controls.Get<QPushButton>("cmdCalculate");
   // Any event may change the entries in force: after each, the results show
   // whether they still belong to them.
   auto andShow = [this](std::function<void()> operation) {
@@ -193,8 +183,6 @@ std::unique_ptr<QWidget> frmPipeline::Build() {
          eq::cmdCalculate_Click(*this);
          RememberWhatWasCalculated();
        }));
-  BuildResultMenu(window.get());
-  return window;
 }
 
 void frmPipeline::BuildResultMenu(QWidget* window) {

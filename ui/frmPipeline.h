@@ -8,6 +8,7 @@
 
 #include "CalculatorControls.h"
 #include "Forms.h"
+#include "Layout.h"
 #include "Printing.h"
 
 class QAction;
@@ -37,6 +38,7 @@ class frmPipeline : public Form, public CalculatorControls {
   void Unloaded() override;
 
  private:
+  void Wire(const Controls& controls);
   void BuildMenus(QMainWindow* window);
   void BuildResultMenu(QWidget* window);
   static auto EntriesInForce();

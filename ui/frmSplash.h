@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Forms.h"
+#include "Layout.h"
 
 class QLabel;
 
@@ -15,6 +16,7 @@ class frmSplash : public Form {
   void Unloaded() override;
 
  private:
+  void Wire(const Controls& controls);
   void Timer1_Timer();
 
   QLabel* lblVersion_ = nullptr;
