@@ -27,42 +27,35 @@ struct Entry {
   const char* hint;
   Box box;
 };
-constexpr Entry kEquivalentPressure{"equivalent pressure", "Type a pressure in psi, such as 30.", Box::txtActual};
-constexpr Entry kReferencePressure{"reference pressure", "Type a pressure in psi, such as 10.", Box::txtRef};
-constexpr Entry kLeakRate{"leak rate", "Type a leak rate in gal/h, such as 0.2.", Box::txtLR};
-
-std::string The(const Entry& entry, const std::string& text) {
-  return std::string("The ") + entry.name + " " + Quoted(text);
-}
+constexpr Entry kEquivalentPressure{"equivalent pressure", reports::kTypePressure30, Box::txtActual};
+constexpr Entry kReferencePressure{"reference pressure", reports::kTypePressure10, Box::txtRef};
+constexpr Entry kLeakRate{"leak rate", reports::kTypeLeakRate, Box::txtLR};
 
 // A text that is a number once its commas are points was typed with a decimal
-// comma (or thousands separators): the conversion's message says so.
-std::string WithDecimalCommaAdvice(const std::string& text, std::string message) {
-  if (text.find(',') == std::string::npos) return message;
+// comma (or thousands separators).
+bool HasDecimalComma(const std::string& text) {
+  if (text.find(',') == std::string::npos) return false;
   std::string pointed = text;
   std::replace(pointed.begin(), pointed.end(), ',', '.');
   try {
     TextToReal(pointed);
+    return true;
   } catch (const Failure&) {
-    return message;
+    return false;
   }
-  message.pop_back();  // its full stop: the advice ends the sentence
-  return message + ": use a point as the decimal mark (45.5, not 45,5) and no thousands separator.";
 }
 
-// Converts one of the three shared values; a text that is not a number keeps
-// the conversion's words, with the entry's name before them and its hint after.
+// Converts one of the three shared values; a failure names the entry, says
+// what is wrong with its text and what to type instead.
 double ToNumber(const std::string& text, const Entry& entry) {
   try {
     return TextToReal(text);
   } catch (const Failure& failure) {
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-      throw Failure(failure.kind(), std::string("The ") + entry.name + " is empty. " + entry.hint, entry.box);
-    }
-    throw Failure(
-        failure.kind(),
-        std::string("The ") + entry.name + " " + WithDecimalCommaAdvice(text, failure.what()) + " " + entry.hint,
-        entry.box);
+    const char* report = failure.kind() == FailureKind::Overflow                  ? reports::kEntryTooLarge
+                         : text.find_first_not_of(" \t\r\n") == std::string::npos ? reports::kEntryEmpty
+                         : HasDecimalComma(text)                                  ? reports::kEntryDecimalComma
+                                                                                  : reports::kEntryNotANumber;
+    throw Failure(failure.kind(), Say(report, {entry.name, Quoted(text), entry.hint}), entry.box);
   }
 }
 
@@ -131,35 +124,19 @@ void cmdCalculate_Click(CalculatorControls& window) {
   // A failure about both pressures leads back to the equivalent pressure, the
   // first of them in the window's keyboard order, and always an entry (the
   // reference pressure may be a fixed pair's).
+  const auto said = [&](const char* report) { return Say(report, {Quoted(strActual), Quoted(strRef), Quoted(strLR)}); };
   if (const int raised = RaisedFlags()) {
-    if (reference == 0) {
-      ThrowFlagged(raised,
-                   The(kReferencePressure, strRef) +
-                       " is zero, so there is no equivalent rate. Type a reference pressure other than 0.",
-                   Box::txtRef);
-    }
-    ThrowFlagged(raised,
-                 The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
-                     " are too far apart to divide: their ratio is too large a number. Type pressures closer in size.",
-                 Box::txtActual);
+    if (reference == 0) ThrowFlagged(raised, said(reports::kReferenceZero), Box::txtRef);
+    ThrowFlagged(raised, said(reports::kTooFarApart), Box::txtActual);
   }
-  if (ratio < 0) {
-    throw Failure(FailureKind::InvalidArgument,
-                  The(kEquivalentPressure, strActual) + " and the reference pressure " + Quoted(strRef) +
-                      " have opposite signs, and a negative ratio has no square root. Type both pressures with the "
-                      "same sign (positive, as line pressures are).",
-                  Box::txtActual);
-  }
+  if (ratio < 0) throw Failure(FailureKind::InvalidArgument, said(reports::kOppositeSigns), Box::txtActual);
   volatile double exponent = kExponent;
   volatile double root = std::pow(ratio, exponent);
   volatile double rate = ToNumber(strLR, kLeakRate);
   volatile double gal = rate * root;
   volatile double millilitres = gal * kMillilitresPerGallon;
   if (const int raised = RaisedFlags()) {
-    ThrowFlagged(raised,
-                 "The equivalent leak rate for the leak rate " + Quoted(strLR) +
-                     " is too large a number. Type a smaller leak rate or equivalent pressure.",
-                 Box::txtLR);
+    ThrowFlagged(raised, said(reports::kRateTooLarge), Box::txtLR);
   }
   const double ml = millilitres / kMinutesPerHour;
   // Both results or neither: a fresh gal/h beside a stale ml/min would mislead.

@@ -31,6 +31,20 @@ const char* KindName(FailureKind kind) noexcept {
   return "Error";
 }
 
+std::string Say(std::string_view pattern, std::initializer_list<std::string_view> texts) {
+  std::string said;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t which = i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] - '1' : texts.size();
+    if (which < texts.size()) {
+      said += texts.begin()[which];
+      ++i;
+    } else {
+      said += pattern[i];
+    }
+  }
+  return said;
+}
+
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kLongest = 40;
   std::size_t end = text.size();

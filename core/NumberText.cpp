@@ -204,11 +204,11 @@ double TextToReal(std::string_view text) {
     case ParseStatus::Number:
       return parsed.value;
     case ParseStatus::TooLarge:
-      throw Failure(FailureKind::Overflow, Quoted(text) + " is too large a number.");
+      throw Failure(FailureKind::Overflow, Say(reports::kTooLarge, {Quoted(text)}));
     case ParseStatus::NotANumber:
       break;
   }
-  throw Failure(FailureKind::TypeMismatch, Quoted(text) + " is not a number.");
+  throw Failure(FailureKind::TypeMismatch, Say(reports::kNotANumber, {Quoted(text)}));
 }
 
 std::string FormatByPattern(double value, std::string_view pattern) {

@@ -11,6 +11,7 @@
 #include "Forms.h"
 #include "Identity.h"
 #include "TextBoxes.h"
+#include "Texts.h"
 
 namespace varnock::ui {
 namespace {
@@ -43,9 +44,10 @@ void RunHandler(const std::function<void()>& handler) {
     ShowMessage(failure.Report(), MessageKind::FailureReport);
     if (failure.Entry()) LeadBackTo(window, *failure.Entry());
   } catch (const std::exception& error) {
-    ShowMessage(std::string("Unexpected error: ") + error.what(), MessageKind::FailureReport);
+    ShowMessage(QString::fromUtf8(texts::kUnexpected).arg(QString::fromUtf8(error.what())).toStdString(),
+                MessageKind::FailureReport);
   } catch (...) {
-    ShowMessage("Unexpected error of unknown kind.", MessageKind::FailureReport);
+    ShowMessage(texts::kUnexpectedUnknown, MessageKind::FailureReport);
   }
 }
 

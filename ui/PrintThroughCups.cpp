@@ -8,6 +8,7 @@
 
 #include "Identity.h"
 #include "Printing.h"
+#include "Texts.h"
 
 namespace varnock::ui {
 namespace {
@@ -31,8 +32,7 @@ const Cups& LoadCups() {
     cups.printFile = reinterpret_cast<decltype(cups.printFile)>(library.resolve("cupsPrintFile"));
   }
   if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile) {
-    FailToPrint("the printing system (CUPS) is not available.", "Install CUPS, then print again.",
-                library.errorString().toStdString());
+    FailToPrint(QString::fromUtf8(texts::kNoCups), library.errorString());
   }
   return cups;
 }
@@ -43,15 +43,13 @@ const Cups& LoadCups() {
 void PrintPage(const QWidget* client, const PageText& text) {
   const Cups& cups = LoadCups();
   cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-  if (destination == nullptr) FailToPrint("no printer is available.", kSetUpPrinter);
+  if (destination == nullptr) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   const std::string name = destination->name;
   cups.freeDests(1, destination);
 
   QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tovel-XXXXXX.pdf"));
   if (!file.open()) {
-    FailToPrint(
-        "there is no room for the print job in the temporary folder (" + file.errorString().toStdString() + ").",
-        "Free some disk space, then print again.");
+    FailToPrint(QString::fromUtf8(texts::kNoRoomToPrint), file.errorString());
   }
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,7 +62,8 @@ void PrintPage(const QWidget* client, const PageText& text) {
   const QByteArray path = file.fileName().toLocal8Bit();
   const QByteArray title = AppTitle().toUtf8();
   if (cups.printFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
-    FailToPrint("the printer " + name + " refused the job.", kCheckPrinter, cups.lastErrorString());
+    FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(QString::fromStdString(name)),
+                QString::fromUtf8(cups.lastErrorString()));
   }
 }
 

@@ -3,18 +3,19 @@
 
 #include "Identity.h"
 #include "Printing.h"
+#include "Texts.h"
 
 namespace varnock::ui {
 
 // Through the platform's print system, as Qt reaches it.
 void PrintPage(const QWidget* client, const PageText& text) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) FailToPrint("no printer is available.", kSetUpPrinter);
+  if (info.isNull()) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setDocName(AppTitle());
   PaintPage(printer, client, text);
   if (printer.printerState() == QPrinter::Error) {
-    FailToPrint("the printer " + info.printerName().toStdString() + " refused the job.", kCheckPrinter);
+    FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(info.printerName()));
   }
 }
 

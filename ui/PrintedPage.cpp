@@ -21,6 +21,7 @@
 #include "Look.h"
 #include "Printing.h"
 #include "TextBoxes.h"
+#include "Texts.h"
 
 namespace varnock::ui {
 namespace {
@@ -163,10 +164,10 @@ double DrawTitle(QPainter& painter, const QWidget* client, double width) {
   painter.setFont(PageFont(client, 14, true));
   const double height = painter.fontMetrics().height();
   const QRectF line(0, 0, width, height);
-  painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Equivalent leak rate"));
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf8(texts::kPageTitle));
   painter.setFont(PageFont(client, 9));
   painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                   QStringLiteral("%1 %2 \u00b7 %3")
+                   QString::fromUtf8(texts::kPageMadeBy)
                        .arg(AppTitle(), QString::fromUtf8(identity::kVersion),
                             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
   return height;
@@ -183,23 +184,21 @@ QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList&
 // The whole path, as the platform writes it: the user chose it in a dialog.
 [[noreturn]] void FailToSave(const QString& fileName, const QString& reason) {
   throw Failure(FailureKind::Printing,
-                "The PDF was not saved as \"" + QDir::toNativeSeparators(fileName).toStdString() +
-                    "\": " + reason.toStdString() +
-                    ". Choose another folder or name, or free some disk space, then save again.");
+                QString::fromUtf8(texts::kPdfNotSaved).arg(QDir::toNativeSeparators(fileName), reason).toStdString());
 }
 
 }  // namespace
 
-void FailToPrint(const std::string& reason, const std::string& remedy, const std::string& said) {
-  const std::string message = "The page was not printed: " + reason + " " + remedy;
-  throw Failure(FailureKind::Printing, said.empty() ? message : message + "\n\nThe printing system said: " + said);
+void FailToPrint(const QString& report, const QString& said) {
+  const QString message = said.isEmpty() ? report : report + QString::fromUtf8(texts::kPrinterSaid).arg(said);
+  throw Failure(FailureKind::Printing, message.toStdString());
 }
 
 void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text) {
   // Inside the printer's margins, and at least a hand's breadth from the edge.
   device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   QPainter painter;
-  if (!painter.begin(&device)) FailToPrint("the printer could not start the page.", kCheckPrinter);
+  if (!painter.begin(&device)) FailToPrint(QString::fromUtf8(texts::kPrinterCannotStart));
   const double width = painter.viewport().width(), height = painter.viewport().height();
   const double gap = device.logicalDpiY() / 6.0;  // a sixth of an inch between the parts of the page
 
@@ -211,10 +210,7 @@ void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText&
   top += gap;
 
   TextBlock summary(painter, body, text.summary, width);
-  TextBlock footer(painter, PageFont(client, 8),
-                   {QStringLiteral("Square-root pressure law: equivalent rate = rate \u00d7 (equivalent pressure "
-                                   "\u00f7 reference pressure)^0.5; ml/min = gal/h \u00d7 3785 \u00f7 60.")},
-                   width);
+  TextBlock footer(painter, PageFont(client, 8), {QString::fromUtf8(texts::kPageLaw)}, width);
   // The drawing is played at the device's resolution (a screen pixel, 1/96
   // inch, becomes printedPixel device pixels), and made twice as large, or
   // less if the page has less room.
@@ -230,7 +226,7 @@ void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText&
   painter.restore();
   top += client->height() * printedPixel * scale + gap;
   footer.DrawAt(summary.DrawAt(top) + gap / 2);
-  if (!painter.end()) FailToPrint("the printer could not finish the page.", kCheckPrinter);
+  if (!painter.end()) FailToPrint(QString::fromUtf8(texts::kPrinterCannotFinish));
 }
 
 void SavePage(const QWidget* client, const PageText& text, const QString& fileName) {
@@ -240,7 +236,7 @@ void SavePage(const QWidget* client, const PageText& text, const QString& fileNa
   if (!file.open(QIODevice::WriteOnly)) FailToSave(fileName, file.errorString());
   {
     QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("Equivalent leak rate"));
+    writer.setTitle(QString::fromUtf8(texts::kPageTitle));
     writer.setCreator(AppTitle() + QLatin1Char(' ') + QString::fromUtf8(identity::kVersion));
     writer.setPageSize(
         QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));

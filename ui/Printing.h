@@ -33,10 +33,8 @@ void SavePage(const QWidget* client, const PageText& text, const QString& fileNa
 // footer. Throws Failure (Printing) when the device cannot take the page.
 void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text);
 
-// Reports a page that was not printed: why, what the user can do, and what
-// the printing system said, quoted as it stands on a paragraph of its own.
-[[noreturn]] void FailToPrint(const std::string& reason, const std::string& remedy, const std::string& said = {});
-inline constexpr const char* kCheckPrinter = "Check that the printer is on and accepts jobs, then print again.";
-inline constexpr const char* kSetUpPrinter = "Set up a printer, or make one the default printer, then print again.";
+// Reports a page that was not printed (one of the texts' reports), with what
+// the printing system said, quoted as it stands.
+[[noreturn]] void FailToPrint(const QString& report, const QString& said = {});
 
 }  // namespace varnock::ui

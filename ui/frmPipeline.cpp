@@ -28,6 +28,7 @@
 #include "Placement.h"
 #include "Printing.h"
 #include "TextBoxes.h"
+#include "Texts.h"
 #include "frmAbout.h"
 #include "frmDetails.h"
 
@@ -102,7 +103,7 @@ QString AsRead(const std::string& text) {
   try {
     return QString::fromStdString(RealToText(TextToReal(text)));
   } catch (const Failure&) {
-    return QString::fromStdString(text.empty() ? std::string("(empty)") : Quoted(text));
+    return text.empty() ? QString::fromUtf8(texts::kEmptyEntry) : QString::fromStdString(Quoted(text));
   }
 }
 
@@ -213,43 +214,36 @@ void frmPipeline::RememberWhatWasCalculated() {
 bool frmPipeline::ResultsAreCurrent() const { return calculated_ && calculatedFrom_ == EntriesInForce(); }
 
 QString frmPipeline::CalculatedFor() const {
-  return QString::fromStdString(calculated_->rate + " gal/h at " + calculated_->reference + " psi and " +
-                                calculated_->actual + " psi");
+  return QString::fromUtf8(texts::kCalculatedFor)
+      .arg(QString::fromStdString(calculated_->rate), QString::fromStdString(calculated_->reference),
+           QString::fromStdString(calculated_->actual));
 }
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
   if (!IsLoaded()) return;
   mnuCopyResults_->setEnabled(ResultsAreCurrent());
   if (!calculated_) return;
-  const QString reason =
-      ResultsAreCurrent()
-          ? QString()
-          : QStringLiteral("Out of date: calculated for %1. Press Calculate Equivalent Rates.").arg(CalculatedFor());
+  const QString reason = ResultsAreCurrent() ? QString() : QString::fromUtf8(texts::kOutOfDate).arg(CalculatedFor());
   for (ResultBox* box : results_) box->SetOutOfDate(reason);
 }
 
 PageText frmPipeline::PageRecord() const {
-  QString pair = QStringLiteral("Pair: the user's own leak rate and reference pressure");
+  QString pair = QString::fromUtf8(texts::kPairOwn);
   for (const QRadioButton* option : options_) {
     if (option->isChecked() && !option->text().isEmpty()) {
-      pair = QStringLiteral("Pair: the fixed pair \u201c%1\u201d").arg(option->text());
+      pair = QString::fromUtf8(texts::kPairFixed).arg(option->text());
     }
   }
   QStringList summary{pair,
-                      QStringLiteral("Leak rate: %1 gal/h at a reference pressure of %2 psi")
-                          .arg(AsRead(Module1::strLR), AsRead(Module1::strRef)),
-                      QStringLiteral("Equivalent (line) pressure: %1 psi").arg(AsRead(Module1::strActual))};
+                      QString::fromUtf8(texts::kPageLeakRate).arg(AsRead(Module1::strLR), AsRead(Module1::strRef)),
+                      QString::fromUtf8(texts::kPagePressure).arg(AsRead(Module1::strActual))};
   const QString gal = results_[0]->text(), ml = results_[1]->text();
   if (!calculated_) {
-    summary << QStringLiteral("Equivalent leak rate: none calculated");
+    summary << QString::fromUtf8(texts::kPageNoResults);
   } else if (!ResultsAreCurrent()) {
-    summary << QStringLiteral(
-                   "Equivalent leak rate: out of date. The results shown, %1 gal/h and %2 ml/min, were calculated "
-                   "for %3, not for the entries above.")
-                   .arg(gal, ml, CalculatedFor());
+    summary << QString::fromUtf8(texts::kPageOutOfDate).arg(gal, ml, CalculatedFor());
   } else {
-    summary << QStringLiteral("Equivalent leak rate: %1 gal/h").arg(gal)
-            << QStringLiteral("Equivalent leak rate: %1 ml/min").arg(ml);
+    summary << QString::fromUtf8(texts::kPageGallons).arg(gal) << QString::fromUtf8(texts::kPageMillilitres).arg(ml);
   }
   return {Instance<frmDetails>().PageLines(), summary};
 }
@@ -315,7 +309,7 @@ void frmPipeline::mnuExit_Click() { Unload(); }
 void frmPipeline::mnuCopyResults_Click() {
   if (!ResultsAreCurrent()) return;
   QGuiApplication::clipboard()->setText(
-      QStringLiteral("%1 gal/h (%2 ml/min) at %3 psi, for %4 gal/h at %5 psi")
+      QString::fromUtf8(texts::kCopiedResults)
           .arg(results_[0]->text(), results_[1]->text(), QString::fromStdString(calculated_->actual),
                QString::fromStdString(calculated_->rate), QString::fromStdString(calculated_->reference)));
 }
@@ -325,7 +319,7 @@ void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().Show(); }
 QLineEdit* frmPipeline::BoxOf(Box box) const {
   QLineEdit* control = boxes_.at(static_cast<std::size_t>(box));
   if (control == nullptr) {
-    throw Failure(FailureKind::WindowRuntime, "The calculator window is closed, so its boxes cannot be used.");
+    throw Failure(FailureKind::WindowRuntime, texts::kWindowClosed);
   }
   return control;
 }
