@@ -25,14 +25,14 @@ const ControlDef kControls[] = {
      Kind::Label,
      nullptr,
      {3120, 120, 3135, 375},
-     "Developed by Kestrane, Inc. for Holvane, Inc.",
+     "Developed by " VARNOCK_DEVELOPER " for " VARNOCK_COMPANY,
      4,
      {.wordWrap = true}},
     {"lblCopyright",
      Kind::Label,
      nullptr,
      {120, 3000, 3375, 255},
-     "Copyright \u00a9 Holvane, Inc. All rights reserved.",
+     "Copyright \u00a9 " VARNOCK_COMPANY " All rights reserved.",
      3},
     {"lblTitle", Kind::Label, nullptr, {120, 120, 2805, 360}, "App Name", 2},
     {"lblVersion", Kind::Label, nullptr, {120, 480, 3885, 345}, "Version", 1}};
@@ -40,7 +40,7 @@ const ControlDef kControls[] = {
 }  // namespace
 
 std::unique_ptr<QWidget> frmAbout::Build() {
-  auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About Varnock"),
+  auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About " VARNOCK_TITLE),
                                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   window->setFixedSize(Px(6405), Px(3285));

@@ -262,17 +262,17 @@ void frmPipeline::BuildMenus(QMainWindow* window) {
   mnuCopyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
   QMenu* mnuWeblinks = Menu(bar, "mnuWeblinks", "&Weblinks", false);
-  MenuEntry(mnuWeblinks, "mnuHolvane", "&Holvane, Inc. Website");
-  MenuEntry(mnuWeblinks, "mnuHolvanecerts", "Holvane &Certified Leak Detectors");
+  MenuEntry(mnuWeblinks, "mnuHolvane", "&" VARNOCK_COMPANY " Website");
+  MenuEntry(mnuWeblinks, "mnuHolvanecerts", VARNOCK_BRAND " &Certified Leak Detectors");
   MenuEntry(mnuWeblinks, "mnuQRC", "&Quessly Research Center");
   Separator(mnuWeblinks, "mnublank");
-  MenuEntry(mnuWeblinks, "mnuLatest", "&Latest Varnock");
+  MenuEntry(mnuWeblinks, "mnuLatest", "&Latest " VARNOCK_TITLE);
 
   QMenu* mnuHelp = Menu(bar, "mnuHelp", "&Help");
   MenuEntry(mnuHelp, "mnuReadme", "&Readme", false);
   Separator(mnuHelp, "mnublank1");
   MenuEntry(mnuHelp, "mnuEPA", "&EPA Background Information", false);
-  QAction* mnuAbout = MenuEntry(mnuHelp, "mnuAbout", "&About Varnock");
+  QAction* mnuAbout = MenuEntry(mnuHelp, "mnuAbout", "&About " VARNOCK_TITLE);
 
   Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });

@@ -13,4 +13,6 @@ appstreamcli validate --no-net --pedantic "$metainfo"
 grep -qxF "Name=$VARNOCK_TITLE" "$entry"
 grep -qF "<release version=\"$VARNOCK_VERSION\"" "$metainfo"
 grep -qF "<developer_name>$VARNOCK_COMPANY</developer_name>" "$metainfo"
+# The licence is the one text written by hand that states the copyright.
+grep -qF "Copyright (c) $VARNOCK_COPYRIGHT_YEAR $VARNOCK_COMPANY" "$(dirname "$0")/../../LICENSE"
 echo "desktop entry and metainfo: valid"

@@ -22,7 +22,7 @@ expected=(
   'BLOCK "040904B0"'
   "VALUE \"CompanyName\", \"$VARNOCK_COMPANY\""
   "VALUE \"FileDescription\", \"$VARNOCK_TITLE\""
-  "VALUE \"LegalCopyright\", L\"Copyright \\251 2026 $VARNOCK_COMPANY All rights reserved.\""
+  "VALUE \"LegalCopyright\", L\"Copyright \\251 $VARNOCK_COPYRIGHT_YEAR $VARNOCK_COMPANY All rights reserved.\""
   "VALUE \"ProductName\", \"$VARNOCK_TITLE\""
   "VALUE \"FileVersion\", \"$shown\""
   "VALUE \"ProductVersion\", \"$shown\""
