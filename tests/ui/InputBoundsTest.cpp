@@ -7,6 +7,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
 
 #include "Equivalence.h"
 #include "Forms.h"
@@ -27,8 +32,29 @@ long ResidentKilobytes() {
   return 0;
 }
 
+// The fastest of three runs, in nanoseconds: a busy machine makes a run
+// slower, never faster.
+qint64 Fastest(const std::function<void()>& run) {
+  qint64 fastest = std::numeric_limits<qint64>::max();
+  for (int i = 0; i < 3; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    fastest = std::min(fastest, timer.nsecsElapsed());
+  }
+  return fastest;
+}
+
+// Work in step with its text takes 16 times as long on a megabyte as on 64 kB,
+// a quadratic slip 256 times: 64 times is allowed, over a floor for runs too
+// short to time.
+void ExpectLinear(qint64 small, qint64 large, const std::string& what) {
+  EXPECT_LT(large, 64 * std::max<qint64>(small, 100'000)) << what << ": " << small << " ns, then " << large << " ns";
+}
+
 // Pasting a megabyte into an entry box keeps the window responsive and the
-// memory bounded; the text is kept whole.
+// memory bounded; the text is kept whole. Times are compared with those of
+// 64 kB, not with a clock a busy machine would break.
 TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   MessageRecorder recorder;
   frmPipeline& calculator = Instance<frmPipeline>();
@@ -36,44 +62,41 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   QWidget* window = calculator.Window();
   calculator.Enable(Box::txtLR);
   calculator.Enable(Box::txtRef);
-  const QString megabyte(1 << 20, QLatin1Char('7'));
-  QApplication::clipboard()->setText(megabyte);
-  long settled = 0;
-  for (int round = 0; round < 8; ++round) {
-    if (round == 4) settled = ResidentKilobytes();  // the allocator has settled by now
-    for (const char* name : {"txtActual", "txtLR", "txtRef"}) {
-      auto* box = Find<QLineEdit>(window, name);
-      box->setFocus();
-      box->selectAll();
-      QElapsedTimer timer;
-      timer.start();
-      QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-      box->clearFocus();  // the leak-rate box re-formats here
-      // Most of this is Qt laying out the line edit's text (about 0.1 to 0.3 s).
-      EXPECT_LT(timer.elapsed(), 2000) << name << ": the paste";
-      EXPECT_EQ(box->text().size(), megabyte.size()) << name;
-    }
-  }
-  // The program's own part: each handler on megabyte texts.
+  const char* names[] = {"txtActual", "txtLR", "txtRef"};
   const std::function<void()> handlers[] = {
       [&] { equivalence::txtActual_Change(calculator); }, [&] { equivalence::txtRef_Change(calculator); },
-      [&] { equivalence::txtLR_Change(calculator); }, [&] { equivalence::txtLR_LostFocus(calculator); }};
-  for (const auto& handler : handlers) {
-    QElapsedTimer timer;
-    timer.start();
-    handler();
-    EXPECT_LT(timer.elapsed(), 50) << "a change handler on a megabyte text";
+      [&] { equivalence::txtLR_Change(calculator); }, [&] { equivalence::txtLR_LostFocus(calculator); },
+      [&] { QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton); }};
+  // Per size: the paste into each box, then each handler and the calculation.
+  auto times = [&](int size) {
+    QApplication::clipboard()->setText(QString(size, QLatin1Char('7')));
+    std::vector<qint64> took;
+    for (const char* name : names) {
+      auto* box = Find<QLineEdit>(window, name);
+      took.push_back(Fastest([&] {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        box->clearFocus();  // the leak-rate box re-formats here
+      }));
+      EXPECT_EQ(box->text().size(), size) << name;
+    }
+    for (const auto& handler : handlers) took.push_back(Fastest(handler));
+    return took;
+  };
+  const std::vector<qint64> small = times(1 << 16), large = times(1 << 20);
+  for (std::size_t i = 0; i < large.size(); ++i) {
+    ExpectLinear(small[i], large[i],
+                 i < 3 ? std::string("pasting into ") + names[i] : "handler " + std::to_string(i - 3));
   }
   EXPECT_EQ(Module1::strActual.size(), std::size_t{1} << 20);
-  QElapsedTimer timer;
-  timer.start();
-  QTest::mouseClick(Find<QAbstractButton>(window, "cmdCalculate"), Qt::LeftButton);
-  EXPECT_LT(timer.elapsed(), 50) << "calculating with megabyte texts";
-  EXPECT_EQ(recorder.reports.size(), 1) << "a number beyond the double range is reported";
+  EXPECT_FALSE(recorder.reports.empty()) << "a number beyond the double range is reported";
   // Three boxes holding a megabyte each cost what Qt's text layout takes; more
-  // pastes of the same size must not add to it.
-  // Unbounded, it grew by about 32 MB a paste; allocators (ASan's quarantine
-  // above all) may still hold on to a little.
+  // pastes of the same size must not add to it. Unbounded, it grew by about
+  // 32 MB a paste; allocators (ASan's quarantine above all) may still hold on
+  // to a little.
+  const long settled = ResidentKilobytes();
+  for (int round = 0; round < 2; ++round) times(1 << 20);
   EXPECT_LT(ResidentKilobytes() - settled, 48 * 1024) << "memory grows with every paste";
   calculator.Unload();
 }
