@@ -345,14 +345,12 @@ TEST_F(Windows, AboutChosenTwiceIsOneWindowAndTheCalculatorStaysUsable) {
   Entry(window, "mnuAbout")->trigger();
   EXPECT_EQ(Instance<frmAbout>().Window(), about);
   EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("marked")) << "the load handler ran again";
-  Find<QLabel>(about, "lblVersion")->setText(kVersionCaption);
   int abouts = 0;
   for (QWidget* top : QApplication::topLevelWidgets()) abouts += top->objectName() == "frmAbout" && top->isVisible();
   EXPECT_EQ(abouts, 1);
   EXPECT_FALSE(about->isModal());
   EXPECT_EQ(about->windowTitle(), QStringLiteral("About Varnock"));
   EXPECT_EQ(Find<QLabel>(about, "lblTitle")->text(), QString::fromUtf8(identity::kTitle));
-  EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), kVersionCaption);
   Click("cmdCalculate");
   EXPECT_EQ(Results(), QStringLiteral("5.196 327.7906"));
 }
