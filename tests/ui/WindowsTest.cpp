@@ -307,6 +307,7 @@ TEST_F(Windows, KeysInTheCalculatorWindow) {
   EXPECT_TRUE(window->isVisible());
   QTest::keyClick(Box("txtActual"), Qt::Key_C, Qt::AltModifier);
   QTest::keyClick(Box("txtActual"), Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+  QTest::keyClick(Box("txtActual"), Qt::Key_5, Qt::ControlModifier | Qt::KeypadModifier);
   EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30"));
   QTest::keyClick(Box("txtActual"), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Box("txtActual")->selectedText(), QStringLiteral("30")) << "the box's own shortcuts still work";
