@@ -72,7 +72,9 @@ void ResultBox::SetOutOfDate(const QString& reason) {
 }
 
 bool ResultBox::event(QEvent* event) {
-  if (event->type() == QEvent::ApplicationPaletteChange) ApplyLook();
+  // A desktop switched to dark or light reaches the box as a change of its
+  // palette: its text colour is worked out again from the new one.
+  if (event->type() == QEvent::PaletteChange) ApplyLook();
   if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
     KeepReadable(FindToolTip());
@@ -106,9 +108,14 @@ void ResultBox::ApplyLook() {
     const QColor base = platform.color(QPalette::Active, QPalette::Base);
     text = QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2, (text.blue() + base.blue()) / 2);
   }
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Disabled, QPalette::Text, text);
-  setPalette(palette);
+  // Only this colour is the box's own: every other follows the platform's
+  // palette. Setting it raises a palette change of its own, which then finds
+  // the colour in place.
+  if (palette().color(QPalette::Disabled, QPalette::Text) != text) {
+    QPalette own;
+    own.setColor(QPalette::Disabled, QPalette::Text, text);
+    setPalette(own);
+  }
   QFont font = this->font();
   font.setStrikeOut(IsOutOfDate());
   setFont(font);
