@@ -24,7 +24,8 @@ splashShown=$(date +%s.%N)
 calculator=$(wait_window 10 --name "^$VARNOCK_CAPTION\$") || fail "the calculator window never came"
 elapsed=$(awk -v a="$splashShown" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
 echo "calculator window after ${elapsed}s"
-awk -v e="$elapsed" 'BEGIN { exit !(e > 2.5 && e < 5) }' || fail "the splash lasted ${elapsed}s"
+# Three seconds: a busy machine may add a little, never take any away.
+awk -v e="$elapsed" 'BEGIN { exit !(e > 2.8 && e < 4.0) }' || fail "the splash lasted ${elapsed}s"
 xdotool search --onlyvisible --pid $pid | grep -qx "$splash" && fail "the splash window is still shown"
 
 # The whole frame, title bar included, is centred on the 1024 x 768 screen.

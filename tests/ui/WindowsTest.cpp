@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPicture>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,6 +151,62 @@ TEST_F(Windows, ScriptsClickWhereTheControlsAre) {
           << row.variable << " misses " << control;
     }
   }
+}
+
+// Each window and each menu as the README shows it: rendered here at 96 DPI
+// and compared with its committed picture in docs/screenshots, the version
+// labels left out, so that a version bump alone passes. A mismatch leaves
+// NAME-actual.png and NAME-difference.png in the test's folder.
+// VARNOCK_REMAKE_PICTURES=folder writes the pictures there instead
+// (scripts/screenshots.sh).
+TEST_F(Windows, EachWindowAndMenuLooksAsItsPicture) {
+  const QString remake = qEnvironmentVariable("VARNOCK_REMAKE_PICTURES");
+  const int flashTime = QApplication::cursorFlashTime();
+  QApplication::setCursorFlashTime(0);  // a text cursor that does not blink is in every picture
+  auto expectPicture = [&remake](const char* name, QWidget* shown, const char* versionLabel = nullptr) {
+    QImage actual = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (!remake.isEmpty()) return void(actual.save(remake + QStringLiteral("/%1.png").arg(name)));
+    QImage expected =
+        QImage(QStringLiteral(VARNOCK_PICTURES "/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
+    if (versionLabel != nullptr) {  // from the label to the window's right edge, however long the version
+      const QRect label(Find(shown, versionLabel)->mapTo(shown, QPoint()), Find(shown, versionLabel)->size());
+      for (QImage* image : {&actual, &expected}) {
+        QPainter(image).fillRect(label.adjusted(0, 0, shown->width(), 0), Qt::magenta);
+      }
+    }
+    if (actual == expected) return;
+    QImage difference = actual;
+    for (int y = 0; y < std::min(actual.height(), expected.height()); ++y) {
+      for (int x = 0; x < std::min(actual.width(), expected.width()); ++x) {
+        difference.setPixel(x, y, actual.pixel(x, y) == expected.pixel(x, y) ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+      }
+    }
+    actual.save(QStringLiteral("%1-actual.png").arg(name));
+    difference.save(QStringLiteral("%1-difference.png").arg(name));
+    ADD_FAILURE() << name << " differs from docs/screenshots/" << name << ".png: see " << name << "-actual.png and "
+                  << name << "-difference.png in " << QDir::currentPath().toStdString();
+  };
+  Instance<frmSplash>().Show();
+  expectPicture("splash", Instance<frmSplash>().Window(), "lblVersion");
+  Instance<frmSplash>().Unload();
+  QWidget* window = ShowCalculator();  // as after 0.2 gal/hr at 30 psi, 45 psi and Calculate
+  Click("Option2");
+  TypeInto("txtActual", "45");
+  Find(window, "cmdCalculate")->setFocus(Qt::MouseFocusReason);
+  Click("cmdCalculate");
+  expectPicture("calculator", window);
+  for (const char* menu : {"mnuFile", "mnuEdit", "mnuWeblinks", "mnuHelp"}) {
+    auto* popup = Find<QMenu>(window, menu);
+    popup->popup(window->mapToGlobal(QPoint()));
+    expectPicture(menu, popup);
+    popup->hide();
+  }
+  Instance<frmAbout>().Show();
+  expectPicture("about", Instance<frmAbout>().Window(), "lblVersion");
+  Entry(window, "mnuDetails")->trigger();
+  expectPicture("details", QApplication::activeModalWidget());
+  QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+  QApplication::setCursorFlashTime(flashTime);
 }
 
 // Every control lies inside its frame, and no two of a frame overlap (by more
