@@ -44,7 +44,9 @@ struct Outcome {
   std::string gal, ml;
 };
 
-// The calculation worked out independently of the program's code.
+// The calculation worked out again here, apart from the program's handlers
+// and flag tests; numbers are read and written with the program's own
+// conversions, which core_tests check against their own tables.
 Outcome Expected(const Values& v) {
   auto number = [](const std::string& text, double& value) -> std::optional<FailureKind> {
     try {
