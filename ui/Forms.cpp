@@ -4,20 +4,21 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <utility>
+#include <vector>
 
 #include "Handlers.h"
 
 namespace varnock::ui {
 namespace {
 
-int loadedWindows = 0;
+std::vector<Form*> loaded;  // in the order they were loaded
 int runningHandlers = 0;
 bool running = false;  // RunApplication's event loop is running
 
 // Only the application's own loop is ended: Qt remembers an exit() called
 // outside any loop and would end the next one at once.
 void EndProcessIfNoWindow() {
-  if (running && loadedWindows == 0 && runningHandlers == 0) QCoreApplication::exit(0);
+  if (running && loaded.empty() && runningHandlers == 0) QCoreApplication::exit(0);
 }
 
 }  // namespace
@@ -28,7 +29,7 @@ void Form::Load() {
   if (IsLoaded()) return;
   window_ = Build().release();
   window_->installEventFilter(this);
-  ++loadedWindows;
+  loaded.push_back(this);
   Form_Load();
 }
 
@@ -44,7 +45,7 @@ void Form::Show() {
 void Form::Unload() {
   if (!IsLoaded()) return;
   QWidget* window = std::exchange(window_, nullptr);
-  --loadedWindows;
+  std::erase(loaded, this);
   Unloaded();
   window->removeEventFilter(this);
   // Its controls raise no more events: hiding moves the focus out of a box,
@@ -68,7 +69,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-bool AnyWindowLoaded() { return loadedWindows > 0; }
+bool AnyWindowLoaded() { return !loaded.empty(); }
+
+std::vector<Form*> LoadedForms() { return loaded; }
 
 HandlerRunning::HandlerRunning() { ++runningHandlers; }
 

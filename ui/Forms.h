@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 // The window life cycle: one instance per window kind for the whole process,
 // whose window is built on load and destroyed on unload, and the rule that
@@ -47,6 +48,8 @@ F& Instance() {
 }
 
 bool AnyWindowLoaded();
+// The windows loaded now, in the order they were loaded.
+std::vector<Form*> LoadedForms();
 
 // Keeps the process alive while a handler runs; when the last one ends and
 // no window is loaded, the process ends.

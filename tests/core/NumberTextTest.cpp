@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -186,6 +188,20 @@ TEST(FormatByPattern, FormattedTextsAreStableAndReadable) {
       EXPECT_NO_THROW(TextToReal(once)) << once;
     }
   }
+}
+
+// The windows' Qt sets the C locale from the environment; a decimal comma
+// there must not reach the number texts.
+TEST(NumberTextsUnderALocale, DecimalCommaLocaleStillGivesPoints) {
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the install step provides de_DE.UTF-8";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+  EXPECT_STREQ(probe, "2,5") << "the locale is in force";
+  EXPECT_EQ(TextToReal("2.5"), 2.5);
+  EXPECT_EQ(FormatByPattern(5.196152422706632, "##0.0##"), "5.196");
+  EXPECT_EQ(RealToText(0.2), "0.2");
+  EXPECT_THROW(TextToReal("2,5"), Failure);
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

@@ -143,17 +143,15 @@ void AnswerSaveDialog(const QString& path) {
   poll->start(50);
 }
 
-class Printing : public ::testing::Test {
+class Printing : public WindowTest {
  protected:
   void SetUp() override {
     ASSERT_FALSE(output.isEmpty()) << "run through tests/print/with_cups_pdf.sh";
     QApplication::setPalette(DarkPalette());  // the page stays black on white
-    Instance<frmPipeline>().Show();
-    window = Instance<frmPipeline>().Window();
-    QApplication::setActiveWindow(window);
+    window = ShowCalculator();
   }
   void TearDown() override {
-    Instance<frmPipeline>().Unload();
+    WindowTest::TearDown();
     QApplication::setPalette(palette);
   }
   QStringList Pdfs() const { return QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
@@ -161,8 +159,6 @@ class Printing : public ::testing::Test {
   const QString output = qEnvironmentVariable("VARNOCK_PDF_OUT");
   const QPalette palette = QApplication::palette();
   QWidget* window = nullptr;
-  MessageRecorder recorder;
-  QStringList& reports = recorder.reports;
 };
 
 TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {

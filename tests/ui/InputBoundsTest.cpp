@@ -55,11 +55,11 @@ void ExpectLinear(qint64 small, qint64 large, const std::string& what) {
 // Pasting a megabyte into an entry box keeps the window responsive and the
 // memory bounded; the text is kept whole. Times are compared with those of
 // 64 kB, not with a clock a busy machine would break.
-TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
-  MessageRecorder recorder;
+using InputBounds = WindowTest;
+
+TEST_F(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   frmPipeline& calculator = Instance<frmPipeline>();
-  calculator.Show();
-  QWidget* window = calculator.Window();
+  QWidget* window = ShowCalculator();
   calculator.Enable(Box::txtLR);
   calculator.Enable(Box::txtRef);
   const char* names[] = {"txtActual", "txtLR", "txtRef"};
@@ -90,7 +90,7 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
                  i < 3 ? std::string("pasting into ") + names[i] : "handler " + std::to_string(i - 3));
   }
   EXPECT_EQ(Module1::strActual.size(), std::size_t{1} << 20);
-  EXPECT_FALSE(recorder.reports.empty()) << "a number beyond the double range is reported";
+  EXPECT_FALSE(reports.empty()) << "a number beyond the double range is reported";
   // Three boxes holding a megabyte each cost what Qt's text layout takes; more
   // pastes of the same size must not add to it. Unbounded, it grew by about
   // 32 MB a paste; allocators (ASan's quarantine above all) may still hold on
@@ -98,7 +98,6 @@ TEST(InputBounds, AMegabytePasteIntoEveryEntryBox) {
   const long settled = ResidentKilobytes();
   for (int round = 0; round < 2; ++round) times(1 << 20);
   EXPECT_LT(ResidentKilobytes() - settled, 48 * 1024) << "memory grows with every paste";
-  calculator.Unload();
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <clocale>
-#include <cstdio>
 #include <stdexcept>
 
 #include "AppIdentity.h"
@@ -62,21 +60,17 @@ using FormB = TestForm<1>;
 
 template <class F>
 void Reset(F& form) {
-  form.Unload();
   form.loads = 0;
   form.onClick = form.onChange = form.onTick = nullptr;
 }
 
-class WindowServices : public ::testing::Test {
+class WindowServices : public WindowTest {
  protected:
   void TearDown() override {
+    WindowTest::TearDown();
     Reset(Instance<FormA>());
     Reset(Instance<FormB>());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  MessageRecorder recorder;
-  QStringList& reports = recorder.reports;
-  QStringList& messages = recorder.messages;
 };
 
 TEST_F(WindowServices, OneInstancePerKindLoadedAndShownOnce) {
@@ -224,13 +218,7 @@ TEST_F(WindowServices, TheProcessEndsWhenNoWindowIsLeftAndTheHandlerReturned) {
   QTimer::singleShot(100, [&] {
     if (next.IsLoaded()) next.timer->start();
   });
-  bool timedOut = false;
-  QTimer safety;
-  safety.setSingleShot(true);
-  QObject::connect(&safety, &QTimer::timeout, [&] { timedOut = true, QCoreApplication::exit(1); });
-  safety.start(5000);
-  EXPECT_EQ(RunApplication(splash), 0);
-  EXPECT_FALSE(timedOut);
+  EXPECT_EQ(RunLoop(splash), 0);
   EXPECT_TRUE(nextShown);
   EXPECT_EQ(ticks, 1);
   EXPECT_FALSE(AnyWindowLoaded());
@@ -251,20 +239,6 @@ TEST_F(WindowServices, SelfSizingCaptions) {
   SetCaption(label, "Version 2.5.2 with a longer caption");
   EXPECT_GT(label->width(), narrow);
   EXPECT_EQ(label->text(), QStringLiteral("Version 2.5.2 with a longer caption"));
-}
-
-// Qt sets the C locale from the environment; a decimal comma there must not
-// reach the number texts.
-TEST(NumberTextsUnderALocale, DecimalCommaLocaleStillGivesPoints) {
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the install step provides de_DE.UTF-8";
-  char probe[16];
-  std::snprintf(probe, sizeof probe, "%.1f", 2.5);
-  EXPECT_STREQ(probe, "2,5") << "the locale is in force";
-  EXPECT_EQ(TextToReal("2.5"), 2.5);
-  EXPECT_EQ(FormatByPattern(5.196152422706632, "##0.0##"), "5.196");
-  EXPECT_EQ(RealToText(0.2), "0.2");
-  EXPECT_THROW(TextToReal("2,5"), Failure);
-  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

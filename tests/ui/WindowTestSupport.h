@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QPalette>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <ostream>
 
 #include "Forms.h"
 #include "Handlers.h"
+#include "frmPipeline.h"
 
 // Lets GoogleTest show Qt strings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -58,6 +62,58 @@ class MessageRecorder {
   MessageRecorder& operator=(const MessageRecorder&) = delete;
 
   QStringList reports, messages;
+};
+
+// The window tests' fixture: messages recorded, the calculator shown and
+// active on request, the application's loop run under a time limit, and every
+// window still loaded unloaded afterwards. A modal window the test leaves
+// unanswered for ten seconds fails it, named, and is closed, instead of
+// hanging until ctest's timeout.
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    QObject::connect(&modalWatch_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      modalSeconds_ = modal == nullptr ? 0 : modalSeconds_ + 1;
+      if (modalSeconds_ < 10) return;
+      ADD_FAILURE() << "an unexpected modal window: " << modal->objectName().toStdString() << " \""
+                    << modal->windowTitle().toStdString() << '"';
+      modal->close();
+    });
+    modalWatch_.start(1000);
+  }
+  void TearDown() override {
+    for (Form* form : LoadedForms()) form->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  QWidget* ShowCalculator() {
+    Instance<frmPipeline>().Show();
+    QWidget* window = Instance<frmPipeline>().Window();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+  }
+  // Runs the application from a start-up window until the process would end;
+  // gives its exit status, or fails after five seconds.
+  int RunLoop(Form& startup) {
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&timedOut] { timedOut = true, QCoreApplication::exit(1); });
+    limit.start(5000);
+    const int status = RunApplication(startup);
+    EXPECT_FALSE(timedOut) << "the application loop did not end";
+    return status;
+  }
+
+  MessageRecorder recorder;
+  QStringList& reports = recorder.reports;
+  QStringList& messages = recorder.messages;
+
+ private:
+  QTimer modalWatch_;
+  int modalSeconds_ = 0;
 };
 
 }  // namespace varnock::ui

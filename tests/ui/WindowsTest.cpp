@@ -46,22 +46,8 @@ const QString kVersionCaption = QStringLiteral("Version %1").arg(identity::kVers
 
 // Drives the real windows on the offscreen platform; message boxes are
 // recorded instead of waiting for a user.
-class Windows : public ::testing::Test {
+class Windows : public WindowTest {
  protected:
-  void TearDown() override {
-    Instance<frmAbout>().Unload();
-    Instance<frmPipeline>().Unload();
-    Instance<frmSplash>().Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  QWidget* ShowCalculator() {
-    Instance<frmPipeline>().Show();
-    QWidget* window = Instance<frmPipeline>().Window();
-    QApplication::setActiveWindow(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-    return window;
-  }
   QLineEdit* Box(const char* name) { return Find<QLineEdit>(Instance<frmPipeline>().Window(), name); }
   void Click(const char* name) {
     QTest::mouseClick(Find<QAbstractButton>(Instance<frmPipeline>().Window(), name), Qt::LeftButton);
@@ -80,16 +66,9 @@ class Windows : public ::testing::Test {
     Instance<frmAbout>().Show();
     Instance<frmSplash>().Show();
     QList<QWidget*> controls;
-    for (const Form* form : {static_cast<Form*>(&Instance<frmPipeline>()), static_cast<Form*>(&Instance<frmAbout>()),
-                             static_cast<Form*>(&Instance<frmSplash>())}) {
-      controls += form->Window()->findChildren<QWidget*>();
-    }
+    for (const Form* form : LoadedForms()) controls += form->Window()->findChildren<QWidget*>();
     return controls;
   }
-
-  MessageRecorder recorder;
-  QStringList& reports = recorder.reports;
-  QStringList& messages = recorder.messages;
 };
 
 TEST_F(Windows, ANewlyShownCalculatorWindow) {
@@ -460,11 +439,8 @@ TEST_F(Windows, ExitWithAboutOpenEndsTheProcessOnlyWhenAboutCloses) {
     QTimer::singleShot(
         50, [] { QTest::mouseClick(Instance<frmAbout>().Window()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); });
   });
-  bool timedOut = false;
-  QTimer::singleShot(5000, [&] { timedOut = true, QCoreApplication::exit(1); });
-  EXPECT_EQ(RunApplication(Instance<frmPipeline>()), 0);
+  EXPECT_EQ(RunLoop(Instance<frmPipeline>()), 0);
   EXPECT_TRUE(aboutStayed);
-  EXPECT_FALSE(timedOut);
 }
 
 TEST_F(Windows, ClosingWithTextInAFocusedBoxIsQuiet) {
@@ -786,16 +762,14 @@ TEST_F(Windows, TheSplashTickFiresOnceAndHandsOverToTheCalculator) {
     }
   });
   watch.start(5);
-  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
-  EXPECT_EQ(RunApplication(Instance<frmSplash>()), 0);
+  EXPECT_EQ(RunLoop(Instance<frmSplash>()), 0);
   EXPECT_EQ(splashLoadedWhenCalculatorShown, 0);
   EXPECT_EQ(calculatorsShown, 1);
 }
 
 TEST_F(Windows, ClosingTheSplashEarlyEndsTheProcessWithoutTheCalculator) {
   QTimer::singleShot(10, [] { Instance<frmSplash>().Window()->close(); });
-  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
-  EXPECT_EQ(RunApplication(Instance<frmSplash>()), 0);
+  EXPECT_EQ(RunLoop(Instance<frmSplash>()), 0);
   EXPECT_FALSE(Instance<frmPipeline>().IsLoaded());
 }
 
