@@ -2,8 +2,7 @@
 
 #include <QDir>
 #include <QLibrary>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QTemporaryFile>
 
 #include "Identity.h"
@@ -20,6 +19,7 @@ struct Cups {
   decltype(&cupsFreeDests) freeDests = nullptr;
   decltype(&cupsPrintFile) printFile = nullptr;
   decltype(&cupsLastErrorString) lastErrorString = nullptr;
+  decltype(&cupsGetOption) getOption = nullptr;
 };
 
 const Cups& LoadCups() {
@@ -30,11 +30,22 @@ const Cups& LoadCups() {
     cups.freeDests = reinterpret_cast<decltype(cups.freeDests)>(library.resolve("cupsFreeDests"));
     cups.lastErrorString = reinterpret_cast<decltype(cups.lastErrorString)>(library.resolve("cupsLastErrorString"));
     cups.printFile = reinterpret_cast<decltype(cups.printFile)>(library.resolve("cupsPrintFile"));
+    cups.getOption = reinterpret_cast<decltype(cups.getOption)>(library.resolve("cupsGetOption"));
   }
-  if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile) {
+  if (!cups.getNamedDest || !cups.freeDests || !cups.lastErrorString || !cups.printFile || !cups.getOption) {
     FailToPrint(QString::fromUtf8(texts::kNoCups), library.errorString());
   }
   return cups;
+}
+
+// The printer's default paper, as CUPS names it ("iso_a4_210x297mm",
+// "na_letter_8.5x11in"), or the locale's where it names neither.
+QPageSize PaperOf(const Cups& cups, cups_dest_t* destination) {
+  const char* media = cups.getOption("media", destination->num_options, destination->options);
+  const QString paper = QString::fromUtf8(media == nullptr ? "" : media).toLower();
+  if (paper.contains(QLatin1String("a4"))) return QPageSize(QPageSize::A4);
+  if (paper.contains(QLatin1String("letter"))) return QPageSize(QPageSize::Letter);
+  return LocalPaper();
 }
 
 }  // namespace
@@ -45,19 +56,20 @@ void PrintPage(const QWidget* client, const PageText& text) {
   cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (destination == nullptr) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   const std::string name = destination->name;
+  const QPageSize paper = PaperOf(cups, destination);
   cups.freeDests(1, destination);
 
   QTemporaryFile file(QDir::tempPath() + QStringLiteral("/tovel-XXXXXX.pdf"));
   if (!file.open()) {
     FailToPrint(QString::fromUtf8(texts::kNoRoomToPrint), file.errorString());
   }
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(file.fileName());
-  printer.setDocName(AppTitle());
-  const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
-  if (!info.isNull()) printer.setPageSize(info.defaultPageSize());
-  PaintPage(printer, client, text);
+  {
+    QPdfWriter page(&file);
+    page.setTitle(AppTitle());
+    page.setPageSize(paper);
+    PaintPage(page, client, text);
+  }
+  file.flush();
 
   const QByteArray path = file.fileName().toLocal8Bit();
   const QByteArray title = AppTitle().toUtf8();

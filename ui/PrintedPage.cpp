@@ -189,6 +189,10 @@ QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList&
 
 }  // namespace
 
+QPageSize LocalPaper() {
+  return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
 void FailToPrint(const QString& report, const QString& said) {
   const QString message = said.isEmpty() ? report : report + QString::fromUtf8(texts::kPrinterSaid).arg(said);
   throw Failure(FailureKind::Printing, message.toStdString());
@@ -238,8 +242,7 @@ void SavePage(const QWidget* client, const PageText& text, const QString& fileNa
     QPdfWriter writer(&file);
     writer.setTitle(QString::fromUtf8(texts::kPageTitle));
     writer.setCreator(AppTitle() + QLatin1Char(' ') + QString::fromUtf8(identity::kVersion));
-    writer.setPageSize(
-        QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
+    writer.setPageSize(LocalPaper());
     PaintPage(writer, client, text);
   }
   if (!file.commit()) FailToSave(fileName, file.errorString());

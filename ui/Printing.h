@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -32,6 +33,9 @@ void SavePage(const QWidget* client, const PageText& text, const QString& fileNa
 // that every printer path keeps it as text and lines), the summary and the
 // footer. Throws Failure (Printing) when the device cannot take the page.
 void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text);
+
+// A4, or Letter where the locale measures in US units.
+QPageSize LocalPaper();
 
 // Reports a page that was not printed (one of the texts' reports), with what
 // the printing system said, quoted as it stands.

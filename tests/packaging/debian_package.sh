@@ -20,7 +20,7 @@ deb=$(ls "$scratch"/out/varnock_"$VARNOCK_VERSION"_*.deb) || fail "no package va
 grep -q '<.*@.*>' <<<"$(dpkg-deb -f "$deb" Maintainer)" || fail "the Maintainer field has no e-mail address"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libcups2 libc6; do
+for library in libqt6widgets6 libcups2 libc6; do
   grep -q "$library" <<<"$depends" || fail "no computed dependency on $library"
 done
 
