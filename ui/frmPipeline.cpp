@@ -207,16 +207,13 @@ auto frmPipeline::EntriesInForce() { return std::tie(Module1::strLR, Module1::st
 
 void frmPipeline::RememberWhatWasCalculated() {
   calculatedFrom_ = EntriesInForce();
-  auto number = [](const std::string& text) { return RealToText(TextToReal(text)); };
-  calculated_ = Numbers{number(Module1::strLR), number(Module1::strRef), number(Module1::strActual)};
+  calculated_ = Numbers{AsRead(Module1::strLR), AsRead(Module1::strRef), AsRead(Module1::strActual)};
 }
 
 bool frmPipeline::ResultsAreCurrent() const { return calculated_ && calculatedFrom_ == EntriesInForce(); }
 
 QString frmPipeline::CalculatedFor() const {
-  return QString::fromUtf8(texts::kCalculatedFor)
-      .arg(QString::fromStdString(calculated_->rate), QString::fromStdString(calculated_->reference),
-           QString::fromStdString(calculated_->actual));
+  return QString::fromUtf8(texts::kCalculatedFor).arg(calculated_->rate, calculated_->reference, calculated_->actual);
 }
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
@@ -308,10 +305,9 @@ void frmPipeline::mnuExit_Click() { Unload(); }
 // One line a report can take: both results with their units and what they belong to.
 void frmPipeline::mnuCopyResults_Click() {
   if (!ResultsAreCurrent()) return;
-  QGuiApplication::clipboard()->setText(
-      QString::fromUtf8(texts::kCopiedResults)
-          .arg(results_[0]->text(), results_[1]->text(), QString::fromStdString(calculated_->actual),
-               QString::fromStdString(calculated_->rate), QString::fromStdString(calculated_->reference)));
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(texts::kCopiedResults)
+                                            .arg(results_[0]->text(), results_[1]->text(), calculated_->actual,
+                                                 calculated_->rate, calculated_->reference));
 }
 
 void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().Show(); }

@@ -66,7 +66,7 @@ class frmPipeline : public Form, public CalculatorControls {
   // read as numbers ("0.2", "30", "45"); none before it.
   std::tuple<std::string, std::string, std::string> calculatedFrom_;
   struct Numbers {
-    std::string rate, reference, actual;
+    QString rate, reference, actual;
   };
   std::optional<Numbers> calculated_;
 };
