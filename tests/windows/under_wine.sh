@@ -20,6 +20,9 @@ scratch=$(mktemp -d)
 pid= wm=
 trap 'kill $pid $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A step without a check of its own (wineboot, the installer, reg) still says
+# which one stopped the test, and how much room the prefix had.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?; free in /tmp: $(df -h --output=avail /tmp | tail -n 1)" >&2' ERR
 started=$SECONDS
 
 "$wine" wineboot --init
@@ -27,7 +30,7 @@ started=$SECONDS
 "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
 wineserver -w
 
-"$wine" "$setup" /S
+"$wine" "$setup" /S || fail "the silent install exited with $?"
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/$VARNOCK_TITLE"
 [ -f "$folder/tovel.exe" ] || fail "tovel.exe is not in $folder"
