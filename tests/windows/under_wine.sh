@@ -10,6 +10,10 @@
 # usage: with_cups_pdf.sh xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" under_wine.sh setup.exe
 # VARNOCK_SCREENSHOT=file.png also keeps a picture of the calculator window.
 set -euo pipefail
+# With standard input closed, as CI starts the suite, Wine's processes take
+# descriptor 0 for their server socket and lose track of it ("recvmsg: Socket
+# operation on non-socket"): give them one that reads nothing.
+exec </dev/null
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/drive.sh"
 setup=$(realpath "$1")
