@@ -56,7 +56,9 @@ void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::Wi
   window->setObjectName(QString::fromUtf8(name));
   if (!title.isEmpty()) window->setWindowTitle(title);
   window->setWindowFlags(flags);
-  window->setWindowIcon(AppIcon());
+  // A window without a title bar shows no icon (the splash window has no
+  // taskbar entry either): decoding one would only cost time and memory.
+  if (!(flags & Qt::FramelessWindowHint)) window->setWindowIcon(AppIcon());
   window->setFont(DialogFont());
 }
 

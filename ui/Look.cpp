@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -10,6 +11,26 @@
 
 namespace varnock::ui {
 namespace {
+
+// The renderings of one picture, smallest first (their names give their
+// sizes). Picked by name rather than by a wildcard filter, which would load
+// the regular-expression library at start-up for nothing else.
+QStringList Renderings(QLatin1StringView picture) {
+  QStringList paths;
+  for (const QString& name : QDir(QStringLiteral(":/art")).entryList(QDir::Files, QDir::Name)) {
+    if (name.startsWith(picture)) paths << QStringLiteral(":/art/") + name;
+  }
+  return paths;
+}
+
+// A rendering decoded as the PNG it is: with its format named and detection
+// off, Qt does not load every image plugin to ask it first, which would delay
+// the splash window's first paint.
+QPixmap Decoded(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
 
 class Logo : public QWidget {
  public:
@@ -23,12 +44,11 @@ class Logo : public QWidget {
   }
 
  private:
-  // The smallest rendering at least as wide as the control in device pixels;
-  // named by percent, they are listed smallest first.
+  // The smallest rendering at least as wide as the control in device pixels.
   static QPixmap Rendering(double deviceWidth) {
     QPixmap pixmap;
-    for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("logo-*.png")})) {
-      pixmap.load(QStringLiteral(":/art/") + name);
+    for (const QString& path : Renderings(QLatin1StringView("logo-"))) {
+      pixmap = Decoded(path);
       if (pixmap.width() >= deviceWidth) break;
     }
     return pixmap;
@@ -69,9 +89,7 @@ QFont Arial(double points, bool bold) {
 
 QIcon AppIcon() {
   QIcon icon;
-  for (const QString& name : QDir(QStringLiteral(":/art")).entryList({QStringLiteral("icon-*.png")})) {
-    icon.addFile(QStringLiteral(":/art/") + name);
-  }
+  for (const QString& path : Renderings(QLatin1StringView("icon-"))) icon.addFile(path);
   return icon;
 }
 
