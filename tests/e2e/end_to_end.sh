@@ -16,16 +16,17 @@ sleep 1
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+launched=$(date +%s.%N)
 "$tovel" & pid=$!
 splash=$(wait_window 10 --pid $pid) || fail "no window appeared"
 [ -z "$(xdotool search --onlyvisible --name "^$VARNOCK_CAPTION\$" 2>/dev/null || true)" ] || fail "the calculator came before the splash"
 splashShown=$(date +%s.%N)
 
 calculator=$(wait_window 10 --name "^$VARNOCK_CAPTION\$") || fail "the calculator window never came"
-elapsed=$(awk -v a="$splashShown" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
-echo "calculator window after ${elapsed}s"
-# Three seconds: a busy machine may add a little, never take any away.
-awk -v e="$elapsed" 'BEGIN { exit !(e > 2.8 && e < 4.0) }' || fail "the splash lasted ${elapsed}s"
+read -r sinceLaunch sinceSplash < <(awk -v l="$launched" -v s="$splashShown" -v n="$(date +%s.%N)" 'BEGIN { print n - l, n - s }')
+# The 3 s timer starts after the launch; a busy machine only delays what is seen.
+awk -v l="$sinceLaunch" -v s="$sinceSplash" 'BEGIN { exit !(l >= 3.0 && s < 4.0) }' ||
+  fail "the calculator came ${sinceSplash}s after the splash was seen, ${sinceLaunch}s after the launch"
 xdotool search --onlyvisible --pid $pid | grep -qx "$splash" && fail "the splash window is still shown"
 
 # The whole frame, title bar included, is centred on the 1024 x 768 screen.
