@@ -12,9 +12,9 @@
 namespace varnock::ui {
 namespace {
 
-// The renderings of one picture, smallest first (their names give their
-// sizes). Picked by name rather than by a wildcard filter, which would load
-// the regular-expression library at start-up for nothing else.
+// The renderings of one picture in name order (the logo's, named by percent,
+// smallest first). Picked by name rather than by a wildcard filter, which
+// would load the regular-expression library at start-up for nothing else.
 QStringList Renderings(QLatin1StringView picture) {
   QStringList paths;
   for (const QString& name : QDir(QStringLiteral(":/art")).entryList(QDir::Files, QDir::Name)) {
