@@ -53,6 +53,7 @@ void Dialog::reject() {
 void Place(QWidget* control, Twips at) { control->setGeometry(Px(at.left), Px(at.top), Px(at.width), Px(at.height)); }
 
 void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::WindowFlags flags) {
+  UseProgramStyle();
   window->setObjectName(QString::fromUtf8(name));
   if (!title.isEmpty()) window->setWindowTitle(title);
   window->setWindowFlags(flags);

@@ -17,6 +17,10 @@ namespace varnock::ui {
 QFont DialogFont();
 QFont Arial(double points, bool bold);
 
+// The platform's style with the program's changes, for every window; set
+// before the first window is made.
+void UseProgramStyle();
+
 QIcon AppIcon();
 // The logo, stretched to the control, from the rendering that suits the
 // screen's scale, so that it stays sharp.
