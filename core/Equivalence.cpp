@@ -68,9 +68,11 @@ int RaisedFlags() { return std::fetestexcept(kTestedFlags); }
   throw Failure(kind, message, entry);
 }
 
-// A whole rate is written without a point (3, not 3.0), as IntegerToText would.
+// A whole rate is the integer it is (3, not 3.0); only a fractional one needs
+// the double's conversion, whose code and tables a start-up need not load.
 void StorePair(const FixedPair& pair) {
-  Module1::strLR = RealToText(pair.rate);
+  const auto whole = static_cast<std::int16_t>(pair.rate);
+  Module1::strLR = whole == pair.rate ? IntegerToText(whole) : RealToText(pair.rate);
   Module1::strRef = IntegerToText(pair.reference);
 }
 
