@@ -10,11 +10,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 #include <limits>
 
 #include "Equivalence.h"
@@ -128,16 +128,22 @@ QString AskPdfName(QWidget* window) {
 
 std::unique_ptr<QWidget> frmPipeline::Build() {
   auto window =
-      MakeWindow<QMainWindow>("frmPipeline", QString::fromUtf8(identity::kCaption),
-                              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+      MakeWindow<QWidget>("frmPipeline", QString::fromUtf8(identity::kCaption),
+                          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   auto* client = new QWidget(window.get());
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Px(4200), Px(5640));
-  window->setCentralWidget(client);
+  // A plain window with the menu bar above the client area: a main window's
+  // layout of docks and toolbars, none of which this window has, would cost a
+  // third of a megabyte of memory at start-up.
+  auto* layout = new QVBoxLayout(window.get());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(client);
   const Controls controls = BuildControls(client, kControls);
   BuildMenus(window.get());
-  window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   window->adjustSize();
   CentreOnScreen(window.get());
   Wire(controls);
@@ -245,8 +251,9 @@ PageText frmPipeline::PageRecord() const {
   return {Instance<frmDetails>().PageLines(), summary};
 }
 
-void frmPipeline::BuildMenus(QMainWindow* window) {
-  QMenuBar* bar = window->menuBar();
+void frmPipeline::BuildMenus(QWidget* window) {
+  auto* bar = new QMenuBar(window);
+  window->layout()->setMenuBar(bar);
   QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
   QAction* mnuDetails = MenuEntry(mnuFile, "mnuDetails", "Record &Details\u2026");
   QAction* mnuPrint = MenuEntry(mnuFile, "mnuPrint", "&Print");
@@ -289,7 +296,9 @@ void frmPipeline::Unloaded() {
   calculated_.reset();
 }
 
-QWidget* frmPipeline::Client() const { return static_cast<QMainWindow*>(Window())->centralWidget(); }
+QWidget* frmPipeline::Client() const {
+  return Window()->findChild<QWidget*>(QStringLiteral("client"), Qt::FindDirectChildrenOnly);
+}
 
 void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().Show(); }
 

@@ -13,7 +13,6 @@
 
 class QAction;
 class QLineEdit;
-class QMainWindow;
 class QRadioButton;
 
 namespace varnock::ui {
@@ -39,7 +38,7 @@ class frmPipeline : public Form, public CalculatorControls {
 
  private:
   void Wire(const Controls& controls);
-  void BuildMenus(QMainWindow* window);
+  void BuildMenus(QWidget* window);
   void BuildResultMenu(QWidget* window);
   static auto EntriesInForce();
   void RememberWhatWasCalculated();
