@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <cmath>
 
@@ -132,6 +133,8 @@ TEST_F(Windows, EachWindowAndMenuLooksAsItsPicture) {
     expectPicture(menu, popup);
     popup->hide();
   }
+  // Shown only when the menus do not fit; the program's style reads its icon.
+  EXPECT_FALSE(Find<QToolButton>(window, "qt_menubar_ext_button")->icon().isNull());
   Instance<frmAbout>().Show();
   expectPicture("about", Instance<frmAbout>().Window(), "lblVersion");
   Entry(window, "mnuDetails")->trigger();
