@@ -87,7 +87,7 @@ QObject* MakeControl(QWidget* parent, const ControlDef& def) {
   const QString caption = QString::fromUtf8(def.caption);
   switch (def.kind) {
     case Kind::Frame:
-      return MakeFrame(parent, def.name, def.at, caption);
+      return Make<QGroupBox>(parent, def.name, def.at, caption);
     case Kind::Option: {
       auto* option = Make<QRadioButton>(parent, def.name, def.at, caption);
       option->setChecked(def.selected);

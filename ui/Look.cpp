@@ -114,10 +114,6 @@ void UseProgramStyle() {
   if (dynamic_cast<const Style*>(QApplication::style()) == nullptr) QApplication::setStyle(new Style);
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title) {
-  return Make<QGroupBox>(parent, name, at, title);
-}
-
 QRectF FrameOutline(const QGroupBox* frame) {
   const int titleHeight =
       frame->title().isEmpty()

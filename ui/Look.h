@@ -26,9 +26,8 @@ QIcon AppIcon();
 // screen's scale, so that it stays sharp.
 QWidget* MakeLogo(QWidget* parent, const char* name, Twips at);
 
-// A frame (group box) inside `parent`, drawn as lines on screen and on paper.
-QGroupBox* MakeFrame(QWidget* parent, const char* name, Twips at, const QString& title = {});
-// Where its outline runs: below the title, in the frame's own coordinates.
+// Where a frame's (group box's) outline runs, drawn as a line on screen and on
+// paper: below the title, in the frame's own coordinates.
 QRectF FrameOutline(const QGroupBox* frame);
 
 }  // namespace varnock::ui
