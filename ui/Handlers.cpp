@@ -1,6 +1,7 @@
 #include "Handlers.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -62,6 +63,48 @@ void BindChange(QLineEdit* box, std::function<void()> handler) {
       box->setCursorPosition(caret);
     }
   });
+}
+
+namespace {
+
+class Leaving : public QObject {
+ public:
+  Leaving(QLineEdit* box, std::function<void()> handler) : QObject(box), handler_(std::move(handler)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut &&
+        ForAnotherControl(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason())) {
+      RunHandler(handler_);
+    }
+    return false;
+  }
+
+ private:
+  // Qt names the new focus widget before it tells the old one it lost the focus.
+  static bool ForAnotherControl(const QWidget* box, Qt::FocusReason reason) {
+    switch (reason) {
+      case Qt::TabFocusReason:
+      case Qt::BacktabFocusReason:
+      case Qt::MouseFocusReason:
+      case Qt::ShortcutFocusReason:
+      case Qt::OtherFocusReason: {
+        const QWidget* next = QApplication::focusWidget();
+        return next != nullptr && next != box && next->window() == box->window();
+      }
+      default:  // the window deactivated, a popup or the menu bar
+        return false;
+    }
+  }
+
+  std::function<void()> handler_;
+};
+
+}  // namespace
+
+void BindLeaving(QLineEdit* box, std::function<void()> handler) {
+  Bind(box, &QLineEdit::returnPressed, handler);
+  box->installEventFilter(new Leaving(box, std::move(handler)));
 }
 
 void ShowMessage(std::string_view text, MessageKind kind) {

@@ -27,6 +27,13 @@ void Bind(Sender* sender, Signal signal, std::function<void()> handler) {
 // megabytes again and again cannot grow the memory without bound.
 void BindChange(QLineEdit* box, std::function<void()> handler);
 
+// Binds the moment the user is done with a box: Enter in it, or the focus
+// moving to another control of the same window (Tab, a click, the program).
+// Never the window losing activation, a menu or message box opening, or a
+// tap of Alt: the user is still typing there and comes back to the same
+// text and caret (QLineEdit::editingFinished fires on all of them).
+void BindLeaving(QLineEdit* box, std::function<void()> handler);
+
 // The modal message box, OK only, captioned with the application title.
 enum class MessageKind { Information, FailureReport };
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Information);

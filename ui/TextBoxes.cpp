@@ -48,8 +48,10 @@ void SetText(QLineEdit* box, std::string_view text) {
   box->setText(QString::fromUtf8(text));
   // A write leaves the caret at the end, so a box narrower than its text would
   // show the tail: 1612282.6716 read as 12282.6716. Show the most significant
-  // digits first, unless the user is typing in the box.
-  if (!box->hasFocus()) box->home(false);
+  // digits first, unless the user is typing in the box. The window's focus
+  // widget, not hasFocus(): while the window is inactive the box has no
+  // focus, yet the user's caret is still in it.
+  if (box->window()->focusWidget() != box) box->home(false);
 }
 
 void SetCaption(QLabel* label, std::string_view text) {
@@ -170,8 +172,28 @@ class UnmodifiedTyping : public QObject {
   }
 };
 
+class KeypadPoint : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool decimalKey = key->key() == Qt::Key_Comma || key->key() == Qt::Key_Period;
+    if (!(key->modifiers() & Qt::KeypadModifier) || !decimalKey || key->text() == QLatin1String(".")) return false;
+    QKeyEvent point(key->type(), Qt::Key_Period, key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                    key->nativeModifiers(), QStringLiteral("."), key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(watched, &point);
+    event->setAccepted(point.isAccepted());
+    return true;
+  }
+};
+
 }  // namespace
 
 void TypeOnlyUnmodifiedKeys(QLineEdit* box) { box->installEventFilter(new UnmodifiedTyping(box)); }
+
+void TypePointOnKeypadDecimal(QLineEdit* box) { box->installEventFilter(new KeypadPoint(box)); }
 
 }  // namespace varnock::ui

@@ -162,6 +162,7 @@ void frmPipeline::Wire(const Controls& controls) {
   auto* option4 = controls.Get<QRadioButton>("Option4");
   options_ = {option1, option2, option3, option4};
   auto *txtLR = boxes_[0], *txtRef = boxes_[1], *txtActual = boxes_[2];
+  for (QLineEdit* entry : {txtLR, txtRef, txtActual}) TypePointOnKeypadDecimal(entry);
   auto* cmdCalculate = controls.Get<QPushButton>("cmdCalculate");
   // Any event may change the entries in force: after each, the results show
   // whether they still belong to them.
@@ -177,7 +178,7 @@ void frmPipeline::Wire(const Controls& controls) {
   Bind(option4, &QRadioButton::clicked, andShow([this] { eq::Option4_Click(*this, 0); }));
   BindChange(txtActual, andShow([this] { eq::txtActual_Change(*this); }));
   BindChange(txtLR, andShow([this] { eq::txtLR_Change(*this); }));
-  Bind(txtLR, &QLineEdit::editingFinished, andShow([this] { eq::txtLR_LostFocus(*this); }));
+  BindLeaving(txtLR, andShow([this] { eq::txtLR_LostFocus(*this); }));
   BindChange(txtRef, andShow([this] { eq::txtRef_Change(*this); }));
   for (QLineEdit* own : {txtLR, txtRef}) {
     Bind(own, &QLineEdit::textEdited, andShow([this, option4] {
@@ -187,6 +188,7 @@ void frmPipeline::Wire(const Controls& controls) {
          }));
   }
   Bind(cmdCalculate, &QPushButton::clicked, andShow([this] {
+         TidyLeakRate();
          eq::cmdCalculate_Click(*this);
          RememberWhatWasCalculated();
        }));
@@ -302,9 +304,23 @@ QWidget* frmPipeline::Client() const {
 
 void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().Show(); }
 
-void frmPipeline::mnuPrint_Click() { PrintPage(Client(), PageRecord()); }
+// What the user is still typing in the leak-rate box is read as they will
+// see it once they leave the box. Only the own pair's: a fixed pair's rate
+// must not be replaced by the box's.
+void frmPipeline::TidyLeakRate() {
+  if (options_[3]->isChecked()) {
+    eq::txtLR_LostFocus(*this);
+    ShowWhetherResultsAreCurrent();
+  }
+}
+
+void frmPipeline::mnuPrint_Click() {
+  TidyLeakRate();
+  PrintPage(Client(), PageRecord());
+}
 
 void frmPipeline::mnuSavePdf_Click() {
+  TidyLeakRate();
   const QString file = AskPdfName(Window());
   if (!file.isEmpty()) SavePage(Client(), PageRecord(), file);
 }
@@ -313,6 +329,7 @@ void frmPipeline::mnuExit_Click() { Unload(); }
 
 // One line a report can take: both results with their units and what they belong to.
 void frmPipeline::mnuCopyResults_Click() {
+  TidyLeakRate();
   if (!ResultsAreCurrent()) return;
   QGuiApplication::clipboard()->setText(QString::fromUtf8(texts::kCopiedResults)
                                             .arg(results_[0]->text(), results_[1]->text(), calculated_->actual,

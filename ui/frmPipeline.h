@@ -49,6 +49,7 @@ class frmPipeline : public Form, public CalculatorControls {
   // What the page says besides the window: the details, and the summary.
   PageText PageRecord() const;
   QWidget* Client() const;
+  void TidyLeakRate();
   void mnuDetails_Click();
   void mnuPrint_Click();
   void mnuSavePdf_Click();

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <cmath>
+#include <functional>
 
 #include "AppIdentity.h"
 #include "Forms.h"
@@ -283,6 +284,13 @@ TEST_F(Windows, KeysInTheCalculatorWindow) {
   QTest::keyClick(Box("txtActual"), Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
   QTest::keyClick(Box("txtActual"), Qt::Key_5, Qt::ControlModifier | Qt::KeypadModifier);
   EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30"));
+  // The keypad's decimal key is the point, whatever the layout gives it.
+  Box("txtActual")->end(false);
+  QTest::keyClick(Box("txtActual"), Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClick(Box("txtActual"), Qt::Key_5, Qt::KeypadModifier);
+  EXPECT_EQ(Box("txtActual")->text(), QStringLiteral("30.5"));
+  QTest::keyClick(Box("txtActual"), Qt::Key_Backspace);
+  QTest::keyClick(Box("txtActual"), Qt::Key_Backspace);
   QTest::keyClick(Box("txtActual"), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Box("txtActual")->selectedText(), QStringLiteral("30")) << "the box's own shortcuts still work";
   QTest::keyClick(Box("txtActual"), Qt::Key_Tab);
@@ -522,6 +530,57 @@ TEST_F(Windows, TheLeakRateBoxKeepsWhatIsTypedUntilTheUserLeavesIt) {
   EXPECT_TRUE(reports.isEmpty());
 }
 
+// Leaving the window, the menu bar or a message box is no leaving of the box:
+// "0.00" stays as typed, caret and all, and the next key makes "0.005".
+TEST_F(Windows, WhatIsBeingTypedSurvivesAltAWindowSwitchAndAMenu) {
+  QWidget* window = ShowCalculator();
+  Click("Option4");
+  QCoreApplication::processEvents();  // the own pair's focus, given once the click is handled
+  QWidget* other = new QWidget;
+  other->setAttribute(Qt::WA_DeleteOnClose);
+  const struct {
+    const char* interruption;
+    std::function<void()> interrupt;
+  } rows[] = {
+      {"Alt tapped twice",
+       [&] {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt),
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+       }},
+      {"Alt, then Esc",
+       [&] {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt),
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+       }},
+      {"another window",
+       [&] {
+         other->show();
+         QApplication::setActiveWindow(other);
+         EXPECT_TRUE(QTest::qWaitForWindowActive(other));
+         QApplication::setActiveWindow(window);
+         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+       }},
+      {"the File menu",
+       [&] {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+       }},
+  };
+  for (const auto& row : rows) {
+    TypeInto("txtLR", "0.00");
+    row.interrupt();
+    EXPECT_EQ(QApplication::focusWidget(), Box("txtLR")) << row.interruption;
+    EXPECT_EQ(Box("txtLR")->cursorPosition(), 4) << row.interruption;
+    QTest::keyClick(Box("txtLR"), Qt::Key_5);
+    EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("0.005")) << row.interruption;
+  }
+  other->close();
+  QTest::keyClick(Box("txtLR"), Qt::Key_Tab);
+  EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("0.005"));
+}
+
 TEST_F(Windows, SessionsThroughTheRealWindow) {
   ShowCalculator();
   Click("Option2");
@@ -584,7 +643,9 @@ TEST_F(Windows, TheSplashTickFiresOnceAndHandsOverToTheCalculator) {
     EXPECT_EQ(splash->windowFlags() & (Qt::WindowType_Mask | Qt::FramelessWindowHint),
               Qt::SplashScreen | Qt::FramelessWindowHint);  // no frame, no taskbar entry
     EXPECT_EQ(Find<QLabel>(splash, "lblVersion")->text(), kVersionCaption);
-    splash->findChild<QTimer*>("Timer1")->setInterval(20);
+    auto* timer = splash->findChild<QTimer*>("Timer1");
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer) << "a coarse timer may fire 5% early";
+    timer->setInterval(20);
   });
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
