@@ -51,10 +51,10 @@ double ToNumber(const std::string& text, const Entry& entry) {
   try {
     return TextToReal(text);
   } catch (const Failure& failure) {
-    const char* report = failure.kind() == FailureKind::Overflow                  ? reports::kEntryTooLarge
-                         : text.find_first_not_of(" \t\r\n") == std::string::npos ? reports::kEntryEmpty
-                         : HasDecimalComma(text)                                  ? reports::kEntryDecimalComma
-                                                                                  : reports::kEntryNotANumber;
+    const char* report = failure.kind() == FailureKind::Overflow ? reports::kEntryTooLarge
+                         : TrimBlanks(text).empty()              ? reports::kEntryEmpty
+                         : HasDecimalComma(text)                 ? reports::kEntryDecimalComma
+                                                                 : reports::kEntryNotANumber;
     throw Failure(failure.kind(), Say(report, {entry.name, Quoted(text), entry.hint}), entry.box);
   }
 }

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "NumberText.h"
+
 namespace varnock {
 
 Failure::Failure(FailureKind kind, std::string message, std::optional<Box> entry)
@@ -53,7 +55,7 @@ std::string Quoted(std::string_view text) {
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // UTF-8 continuation
   }
   std::string shown = "\"";
-  bool lineBreaks = false, tabs = false;
+  bool lineBreaks = false, tabs = false, spaces = false;
   for (std::size_t i = 0; i < end; ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     const std::string_view rest = text.substr(i, 3);
@@ -65,6 +67,10 @@ std::string Quoted(std::string_view text) {
     } else if (c == '\t') {
       shown += "\u00bb";
       tabs = true;
+    } else if (const std::size_t space = UnicodeSpaceAt(text.substr(i, end - i))) {
+      shown += "\u00b0";
+      spaces = true;
+      i += space - 1;
     } else if (c < 0x20 || c == 0x7f) {
       shown += "\u00b7";
     } else {
@@ -72,10 +78,14 @@ std::string Quoted(std::string_view text) {
     }
   }
   shown += end < text.size() ? "\u2026\"" : "\"";
-  if (lineBreaks && tabs) return shown + " (it holds line breaks, shown as \u00b6, and tabs, shown as \u00bb)";
-  if (lineBreaks) return shown + " (it holds line breaks, shown as \u00b6)";
-  if (tabs) return shown + " (it holds tabs, shown as \u00bb)";
-  return shown;
+  // What each mark stands for, in the order the marks are listed here.
+  std::string note;
+  for (const auto& [held, says] :
+       {std::pair{lineBreaks, "line breaks, shown as \u00b6"}, std::pair{tabs, "tabs, shown as \u00bb"},
+        std::pair{spaces, "no-break or other special spaces, shown as \u00b0"}}) {
+    if (held) note += (note.empty() ? " (it holds " : "; ") + std::string(says);
+  }
+  return note.empty() ? shown : shown + note + ")";
 }
 
 }  // namespace varnock

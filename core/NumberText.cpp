@@ -11,15 +11,49 @@
 namespace varnock {
 namespace {
 
-// Line breaks count as blanks: a copied spreadsheet cell ends with one.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr std::string_view kByteOrderMark = "\ufeff";
+// In UTF-8; U+2000 to U+200A are E2 80 80 to E2 80 8A.
+constexpr std::string_view kUnicodeSpaces[] = {"\u00a0", "\u2000", "\u2001", "\u2002", "\u2003",
+                                               "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+                                               "\u2009", "\u200a", "\u202f", "\u3000", kByteOrderMark};
+// Line breaks count as blanks: a copied spreadsheet cell ends with one.
+constexpr std::string_view kLineSeparators[] = {"\u2028", "\u2029"};
+
+bool IsAsciiBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The length of the blank that `text` starts (or, atEnd, ends) with; 0 if none.
+std::size_t BlankLength(std::string_view text, bool atEnd) {
+  if (text.empty()) return 0;
+  if (IsAsciiBlank(atEnd ? text.back() : text.front())) return 1;
+  auto found = [&](std::string_view blank) { return atEnd ? text.ends_with(blank) : text.starts_with(blank); };
+  for (std::string_view blank : kLineSeparators) {
+    if (found(blank)) return blank.size();
+  }
+  for (std::string_view blank : kUnicodeSpaces) {
+    if (blank != kByteOrderMark && found(blank)) return blank.size();
+  }
+  return 0;
+}
+
+}  // namespace
+
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  while (const std::size_t blank = BlankLength(text, false)) text.remove_prefix(blank);
+  while (const std::size_t blank = BlankLength(text, true)) text.remove_suffix(blank);
   return text;
 }
+
+std::size_t UnicodeSpaceAt(std::string_view text) {
+  for (std::string_view space : kUnicodeSpaces) {
+    if (text.starts_with(space)) return space.size();
+  }
+  return 0;
+}
+
+namespace {
 
 enum class ParseStatus { Number, NotANumber, TooLarge };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,7 +14,17 @@ std::string IntegerToText(std::int16_t value);
 // Rounded to 15 significant digits, trailing zeros dropped.
 std::string RealToText(double value);
 
-// Accepts blanks (spaces, tabs, line breaks), an optional sign, digits with at most one ".", and an
+// Blanks around a number: spaces, tabs and line breaks, the Unicode spaces
+// that text pasted from web pages, PDFs and spreadsheets carries (no-break,
+// narrow no-break, figure space, U+2000 to U+200A, U+3000) and a byte-order
+// mark at the very start.
+std::string_view TrimBlanks(std::string_view text);
+// The length in bytes of the Unicode space or byte-order mark that `text`
+// starts with, or 0: characters a report must show, since they look like
+// plain blanks or nothing at all.
+std::size_t UnicodeSpaceAt(std::string_view text);
+
+// Accepts blanks (as TrimBlanks), an optional sign, digits with at most one ".", and an
 // optional exponent; gives the nearest double. Throws Failure: TypeMismatch
 // for any other text, Overflow beyond the double range. Too small gives 0.
 double TextToReal(std::string_view text);

@@ -196,7 +196,10 @@ TEST(Quoted, KeepsToOneLineAndShortensAtACharacterBoundary) {
   // One line, in characters every font draws: CR LF is one break, and the note says what the marks are.
   EXPECT_EQ(Quoted("45\r\n\n50\x7f"), "\"45\u00b6\u00b650\u00b7\" (it holds line breaks, shown as \u00b6)");
   EXPECT_EQ(Quoted("4 5\u20286\t7"),
-            "\"4 5\u00b66\u00bb7\" (it holds line breaks, shown as \u00b6, and tabs, shown as \u00bb)");
+            "\"4 5\u00b66\u00bb7\" (it holds line breaks, shown as \u00b6; tabs, shown as \u00bb)");
+  EXPECT_EQ(Quoted("\ufeff"
+                   "4\u00a05\u202f"),
+            "\"\u00b04\u00b05\u00b0\" (it holds no-break or other special spaces, shown as \u00b0)");
   const std::string longText = std::string(39, 'a') + "\xc3\xa9" + std::string(100, 'b');
   EXPECT_EQ(Quoted(longText), "\"" + std::string(39, 'a') + "\xe2\x80\xa6\"");
 }

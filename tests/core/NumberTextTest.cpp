@@ -42,6 +42,11 @@ TEST(TextToReal, AcceptsTheNumberGrammar) {
               {" 30 ", 30},
               {"\t30\t", 30},
               {"45\r\n", 45},
+              {"45\u00a0", 45},
+              {"\ufeff 30\u202f", 30},
+              {"\u3000\u2007"
+               "1.5\u2009\u2028",
+               1.5},
               {"1e3", 1000},
               {"1E3", 1000},
               {"-0.5", -0.5},
@@ -61,10 +66,11 @@ TEST(TextToReal, AcceptsTheNumberGrammar) {
 }
 
 TEST(TextToReal, RejectsEveryOtherForm) {
-  const char* texts[] = {"",     "  ",  "\t",           "abc",   "-",   "+",     ".",  "-.",
-                         "1e",   "1e+", "e5",           "1.2.3", "1,5", "1 000", "$5", "0x1A",
-                         "inf",  "nan", "Infinity",     "1d5",   "--1", "+-1",   "1-", "1 e5",
-                         "1\n2", "\v1", "\xef\xbc\x95", "1e5.0"};
+  const char* texts[] = {
+      "",         "  ",       "\t",      "abc",           "-",      "+",    ".",    "-.",  "1e",
+      "1e+",      "e5",       "1.2.3",   "1,5",           "1 000",  "$5",   "0x1A", "inf", "nan",
+      "Infinity", "1d5",      "--1",     "+-1",           "1-",     "1 e5", "1\n2", "\v1", "\xef\xbc\x95",
+      "1e5.0",    "4\u00a05", "5\ufeff", "\u00a0\ufeff5", "\u200b5"};
   for (const char* text : texts) {
     try {
       TextToReal(text);
