@@ -121,6 +121,8 @@ QObject* MakeControl(QWidget* parent, const ControlDef& def) {
       auto* timer = new QTimer(parent);
       timer->setObjectName(QString::fromUtf8(def.name));
       timer->setInterval(def.interval);
+      // Qt's default coarse timer may fire up to 5% early; a stored interval is a least.
+      timer->setTimerType(Qt::PreciseTimer);
       return timer;
     }
   }

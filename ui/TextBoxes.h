@@ -56,4 +56,9 @@ void FocusWithTextSelected(QLineEdit* box);
 // own shortcuts (copy, paste, select all, ...) still work.
 void TypeOnlyUnmodifiedKeys(QLineEdit* box);
 
+// In a number box the keypad's decimal key types the point, whatever the
+// keyboard layout gives it (a comma on a German one): number texts always
+// use the point, and the key means the decimal mark.
+void TypePointOnKeypadDecimal(QLineEdit* box);
+
 }  // namespace varnock::ui
