@@ -29,6 +29,8 @@ const char* KindName(FailureKind kind) noexcept {
       return "Window error";
     case FailureKind::Printing:
       return "Printing";
+    case FailureKind::Saving:
+      return "Saving";
   }
   return "Error";
 }

@@ -10,7 +10,7 @@
 
 namespace varnock {
 
-enum class FailureKind { TypeMismatch, Overflow, DivisionByZero, InvalidArgument, WindowRuntime, Printing };
+enum class FailureKind { TypeMismatch, Overflow, DivisionByZero, InvalidArgument, WindowRuntime, Printing, Saving };
 
 // The one exception type of the program. Handlers never catch it; the window
 // services report it to the user and the program goes on.

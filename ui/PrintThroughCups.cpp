@@ -5,7 +5,6 @@
 #include <QPdfWriter>
 #include <QTemporaryFile>
 
-#include "Identity.h"
 #include "Printing.h"
 #include "Texts.h"
 
@@ -65,14 +64,14 @@ void PrintPage(const QWidget* client, const PageText& text) {
   }
   {
     QPdfWriter page(&file);
-    page.setTitle(AppTitle());
+    page.setTitle(text.name);
     page.setPageSize(paper);
     PaintPage(page, client, text);
   }
   file.flush();
 
   const QByteArray path = file.fileName().toLocal8Bit();
-  const QByteArray title = AppTitle().toUtf8();
+  const QByteArray title = text.name.toUtf8();
   if (cups.printFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
     FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(QString::fromStdString(name)),
                 QString::fromUtf8(cups.lastErrorString()));

@@ -1,7 +1,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "Identity.h"
 #include "Printing.h"
 #include "Texts.h"
 
@@ -12,7 +11,7 @@ void PrintPage(const QWidget* client, const PageText& text) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(AppTitle());
+  printer.setDocName(text.name);
   PaintPage(printer, client, text);
   if (printer.printerState() == QPrinter::Error) {
     FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(info.printerName()));

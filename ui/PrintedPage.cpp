@@ -10,6 +10,7 @@
 #include <QPicture>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStyle>
 #include <QStyleOption>
@@ -33,9 +34,11 @@ const QColor kInk = Qt::black;
 const QColor kFaded(0x6e, 0x6e, 0x6e);
 constexpr double kLineWidth = 0.5;  // screen pixels: a fine rule once scaled to the page
 
+constexpr const char* kNotInForce = "varnockNotInForce";
+
 QColor Ink(const QWidget* control) {
   if (const auto* result = dynamic_cast<const ResultBox*>(control)) return result->IsOutOfDate() ? kFaded : kInk;
-  return control->isEnabled() ? kInk : kFaded;
+  return control->isEnabled() && !control->property(kNotInForce).toBool() ? kInk : kFaded;
 }
 
 void Outline(QPainter& painter) { painter.setPen(QPen(kInk, kLineWidth)); }
@@ -158,13 +161,13 @@ class TextBlock {
   double width_ = 0, height_ = 0;
 };
 
-// "Equivalent leak rate", and on the same line which program made the page and when.
-double DrawTitle(QPainter& painter, const QWidget* client, double width) {
+// What the page records, and on the same line which program made the page and when.
+double DrawTitle(QPainter& painter, const QWidget* client, const QString& title, double width) {
   painter.setPen(kInk);
   painter.setFont(PageFont(client, 14, true));
   const double height = painter.fontMetrics().height();
   const QRectF line(0, 0, width, height);
-  painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, QString::fromUtf8(texts::kPageTitle));
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, title);
   painter.setFont(PageFont(client, 9));
   painter.drawText(line, Qt::AlignRight | Qt::AlignBottom,
                    QString::fromUtf8(texts::kPageMadeBy)
@@ -183,11 +186,22 @@ QStringList OneLineEach(QPainter& painter, const QFont& font, const QStringList&
 
 // The whole path, as the platform writes it: the user chose it in a dialog.
 [[noreturn]] void FailToSave(const QString& fileName, const QString& reason) {
-  throw Failure(FailureKind::Printing,
+  throw Failure(FailureKind::Saving,
                 QString::fromUtf8(texts::kPdfNotSaved).arg(QDir::toNativeSeparators(fileName), reason).toStdString());
 }
 
 }  // namespace
+
+QString PageName(const QString& site) {
+  QString name = AppTitle() + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH.mm.ss"));
+  if (!site.isEmpty()) name += QLatin1Char(' ') + site;
+  // Also a file's name: without the characters Windows forbids in one (a
+  // colon in the time, a slash in a site), and on one line.
+  static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+  return name.replace(forbidden, QStringLiteral("-")).simplified() + QStringLiteral(".pdf");
+}
+
+void MarkInForce(QWidget* control, bool inForce) { control->setProperty(kNotInForce, !inForce); }
 
 QPageSize LocalPaper() {
   return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
@@ -206,7 +220,7 @@ void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText&
   const double width = painter.viewport().width(), height = painter.viewport().height();
   const double gap = device.logicalDpiY() / 6.0;  // a sixth of an inch between the parts of the page
 
-  double top = DrawTitle(painter, client, width) + gap / 2;
+  double top = DrawTitle(painter, client, text.title, width) + gap / 2;
   const QFont body = PageFont(client, 10);
   top = TextBlock(painter, body, OneLineEach(painter, body, text.details, width), width).DrawAt(top);
   painter.setPen(QPen(kInk, device.logicalDpiY() / 144.0));
@@ -240,7 +254,7 @@ void SavePage(const QWidget* client, const PageText& text, const QString& fileNa
   if (!file.open(QIODevice::WriteOnly)) FailToSave(fileName, file.errorString());
   {
     QPdfWriter writer(&file);
-    writer.setTitle(QString::fromUtf8(texts::kPageTitle));
+    writer.setTitle(text.name);
     writer.setCreator(AppTitle() + QLatin1Char(' ') + QString::fromUtf8(identity::kVersion));
     writer.setPageSize(LocalPaper());
     PaintPage(writer, client, text);

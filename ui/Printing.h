@@ -17,16 +17,29 @@ namespace varnock::ui {
 
 // What the page says in words besides the drawing of the window.
 struct PageText {
+  QString title;        // what the page records, and whether its results are valid
+  QString name;         // the saved file's, and the print job's: PageName()
   QStringList details;  // the record details given, one a line ("Site: North yard")
   QStringList summary;  // one fact a line, with units
 };
+
+// "Varnock 2026-12-09 14.05.33 North yard.pdf": the program, the second it
+// was made and the site, if one is given. Print queues and PDF printers name
+// their output by the job's title, so that no print replaces another; the
+// suffix keeps cups-pdf from taking the seconds for one and cutting them.
+QString PageName(const QString& site);
+
+// A box whose entry is not in force (the own pair's boxes while a fixed pair
+// is chosen) is drawn faded on the page, as a disabled one is.
+void MarkInForce(QWidget* control, bool inForce);
 
 // Throws Failure (Printing) when there is no printer or it refuses the job.
 void PrintPage(const QWidget* client, const PageText& text);
 
 // Writes the page as a PDF with real text, replacing the file only once the
-// whole document is written. Throws Failure (Printing) when it cannot.
+// whole document is written.
 void SavePage(const QWidget* client, const PageText& text, const QString& fileName);
+// Throws Failure (Saving).
 
 // Paints the page in print colours, whatever the screen's palette: the title
 // line, the details, the window control by control (opaque, only scaled, so

@@ -12,6 +12,8 @@ inline constexpr const char* kEmptyEntry = "(empty)";
 
 // The page: its title, the summary one fact a line, and the footer.
 inline constexpr const char* kPageTitle = "Equivalent leak rate";
+inline constexpr const char* kPageTitleOutOfDate = "Equivalent leak rate: out of date";
+inline constexpr const char* kPageTitleNone = "Equivalent leak rate: none calculated";
 inline constexpr const char* kPageMadeBy = "%1 %2 \u00b7 %3";  // program, version, date and time
 inline constexpr const char* kPairFixed = "Pair: the fixed pair \u201c%1\u201d";
 inline constexpr const char* kPairOwn = "Pair: the user's own leak rate and reference pressure";

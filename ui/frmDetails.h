@@ -18,6 +18,8 @@ class frmDetails : public Form {
  public:
   // "Site: North yard", one line for each detail given.
   QStringList PageLines() const;
+  // The site as given, on one line; empty if none.
+  QString Site() const { return details_[0].simplified(); }
 
  protected:
   std::unique_ptr<QWidget> Build() override;

@@ -1,9 +1,9 @@
 #include "frmPipeline.h"
 
 #include <QClipboard>
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -107,21 +107,25 @@ QString AsRead(const std::string& text) {
   }
 }
 
-// The platform's save dialog, in the user's documents folder, named after
-// the program and the minute; empty when cancelled. The dialog asks before
-// replacing a file.
-QString AskPdfName(QWidget* window) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+// The platform's save dialog, where the last PDF was saved or else in the
+// user's documents folder, with the page's name; empty when cancelled. The
+// dialog asks before replacing a file.
+QString AskPdfName(QWidget* window, const QString& pageName) {
+  static QString lastFolder;
+  QString folder = lastFolder;
+  if (folder.isEmpty() || !QDir(folder).exists()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name = QStringLiteral("%1 %2.pdf")
-                           .arg(AppTitle(), QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm")));
-  QFileDialog dialog(window, QStringLiteral("Save as PDF"), QDir(folder).filePath(name),
+  QFileDialog dialog(window, QStringLiteral("Save as PDF"), QDir(folder).filePath(pageName),
                      QStringLiteral("PDF documents (*.pdf)"));
   dialog.setObjectName(QStringLiteral("dlgSavePdf"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  const QString file = dialog.selectedFiles().first();
+  lastFolder = QFileInfo(file).path();
+  return file;
 }
 
 }  // namespace
@@ -226,6 +230,7 @@ QString frmPipeline::CalculatedFor() const {
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
   if (!IsLoaded()) return;
+  for (Box own : {Box::txtLR, Box::txtRef}) MarkInForce(BoxOf(own), options_[3]->isChecked());
   mnuCopyResults_->setEnabled(ResultsAreCurrent());
   if (!calculated_) return;
   const QString reason = ResultsAreCurrent() ? QString() : QString::fromUtf8(texts::kOutOfDate).arg(CalculatedFor());
@@ -243,6 +248,9 @@ PageText frmPipeline::PageRecord() const {
                       QString::fromUtf8(texts::kPageLeakRate).arg(AsRead(Module1::strLR), AsRead(Module1::strRef)),
                       QString::fromUtf8(texts::kPagePressure).arg(AsRead(Module1::strActual))};
   const QString gal = results_[0]->text(), ml = results_[1]->text();
+  const char* title = !calculated_          ? texts::kPageTitleNone
+                      : ResultsAreCurrent() ? texts::kPageTitle
+                                            : texts::kPageTitleOutOfDate;
   if (!calculated_) {
     summary << QString::fromUtf8(texts::kPageNoResults);
   } else if (!ResultsAreCurrent()) {
@@ -250,7 +258,8 @@ PageText frmPipeline::PageRecord() const {
   } else {
     summary << QString::fromUtf8(texts::kPageGallons).arg(gal) << QString::fromUtf8(texts::kPageMillilitres).arg(ml);
   }
-  return {Instance<frmDetails>().PageLines(), summary};
+  const frmDetails& details = Instance<frmDetails>();
+  return {QString::fromUtf8(title), PageName(details.Site()), details.PageLines(), summary};
 }
 
 void frmPipeline::BuildMenus(QWidget* window) {
@@ -321,8 +330,9 @@ void frmPipeline::mnuPrint_Click() {
 
 void frmPipeline::mnuSavePdf_Click() {
   TidyLeakRate();
-  const QString file = AskPdfName(Window());
-  if (!file.isEmpty()) SavePage(Client(), PageRecord(), file);
+  const PageText page = PageRecord();
+  const QString file = AskPdfName(Window(), page.name);
+  if (!file.isEmpty()) SavePage(Client(), page, file);
 }
 
 void frmPipeline::mnuExit_Click() { Unload(); }

@@ -162,6 +162,8 @@ class Printing : public WindowTest {
 };
 
 TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
+  QTest::mouseClick(Find<QAbstractButton>(window, "Option4"), Qt::LeftButton);
+  QTest::keyClicks(Find<QLineEdit>(window, "txtLR"), "7");  // an entry that the fixed pair then puts out of force
   QTest::mouseClick(Find<QAbstractButton>(window, "Option2"), Qt::LeftButton);
   auto* actual = Find<QLineEdit>(window, "txtActual");
   actual->selectAll();
@@ -184,6 +186,10 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
     if (!before.contains(name)) pdf = QDir(output).filePath(name);
   }
   EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+  // Named by the job's title, to the second, so that the next print does not replace it.
+  EXPECT_TRUE(
+      pdf.contains(QRegularExpression(QStringLiteral("Varnock.[0-9-]{10}.[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}\\.pdf$"))))
+      << pdf.toStdString();
 
   // The document as the program handed it to the printer (the queue's own
   // output loses the text's encoding): the window's texts are text, twice the
@@ -196,13 +202,20 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   const Page page = ReadPage(sent);
   ExpectARecord(page, QStringLiteral("0.2"));
   for (const QString& shown :
-       {QStringLiteral("Equivalent leak rate %1 %2 \u00b7 %3").arg(identity::kTitle, identity::kVersion, printedAt),
+       {QStringLiteral("Equivalent leak rate: out of date %1 %2 \u00b7 %3")
+            .arg(identity::kTitle, identity::kVersion, printedAt),
         QStringLiteral("Calculate Equivalent Rates"), QStringLiteral("0.245"), QStringLiteral("15.4522"),
         QStringLiteral("Pair: the fixed pair \u201c0.2 gal/hr at 30 psi\u201d Leak rate: 0.2 gal/h at a reference "
                        "pressure of 30 psi Equivalent (line) pressure: 50 psi Equivalent leak rate: out of date. The "
                        "results shown, 0.245 gal/h and 15.4522 ml/min, were calculated for 0.2 gal/h at 30 psi and 45 "
                        "psi, not for the entries above.")}) {
     EXPECT_TRUE(page.Text().contains(shown)) << shown.toStdString() << " not in: " << page.Text().toStdString();
+  }
+  // Neither the entry out of force nor the results out of date are drawn in full ink.
+  for (const char* faded : {"7.0", "0.245", "15.4522"}) {
+    const Page::Word* word = page.Find(QString::fromUtf8(faded));
+    ASSERT_NE(word, nullptr);
+    EXPECT_GE(page.Darkest(word->box), 0x40) << faded << " is drawn as if in force";
   }
   const Page::Word* footer = page.Find(QStringLiteral("Square-root"));
   ASSERT_NE(footer, nullptr);
@@ -260,7 +273,7 @@ TEST_F(Printing, SaveAsPdfWithRecordDetails) {
   Entry(window, "mnuSavePdf")->trigger();
   ASSERT_EQ(reports.size(), 1);
   EXPECT_TRUE(reports[0].startsWith(QStringLiteral("The PDF was not saved"))) << reports[0].toStdString();
-  EXPECT_TRUE(reports[0].endsWith(QStringLiteral("(Printing)")));
+  EXPECT_TRUE(reports[0].endsWith(QStringLiteral("(Saving)")));
   EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/varnock-record.pdf")));
 }
 
