@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QRectF>
@@ -20,6 +21,10 @@ QFont Arial(double points, bool bold);
 // The platform's style with the program's changes, for every window; set
 // before the first window is made.
 void UseProgramStyle();
+
+// Contrast ratio of two colours by relative luminance, as WCAG 2 defines it:
+// 4.5 for text, 3 for a control's outline.
+double Contrast(QColor a, QColor b);
 
 QIcon AppIcon();
 // The logo, stretched to the control, from the rendering that suits the

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "Layout.h"
+#include "Look.h"
 
 namespace varnock::ui {
 namespace {
@@ -28,15 +29,11 @@ QWidget* FindToolTip() {
 // background: Wine's theme, through the platform style, gives grey on white.
 void KeepReadable(QWidget* tip) {
   if (tip == nullptr) return;
-  auto luminance = [](QColor c) {  // relative luminance, as WCAG 2 defines contrast
-    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-  };
   QPalette palette = tip->palette();
-  const double text = luminance(palette.color(QPalette::ToolTipText));
-  const double base = luminance(palette.color(QPalette::ToolTipBase));
-  if ((std::max(text, base) + 0.05) / (std::min(text, base) + 0.05) >= 4.5) return;
-  palette.setColor(QPalette::ToolTipText, base > 0.18 ? Qt::black : Qt::white);
+  const QColor text = palette.color(QPalette::ToolTipText), base = palette.color(QPalette::ToolTipBase);
+  if (Contrast(text, base) >= 4.5) return;
+  palette.setColor(QPalette::ToolTipText,
+                   Contrast(Qt::black, base) > Contrast(Qt::white, base) ? Qt::black : Qt::white);
   tip->setPalette(palette);
 }
 

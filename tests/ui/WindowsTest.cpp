@@ -14,6 +14,8 @@
 #include <QPicture>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -184,14 +186,28 @@ TEST_F(Windows, EveryTextFollowsADarkPlatformPalette) {
   QApplication::setPalette(before);
 }
 
-// Contrast ratio of two colours by relative luminance (WCAG 2).
-double Contrast(QColor a, QColor b) {
-  auto luminance = [](QColor c) {
-    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-  };
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+// Each option's circle stands out 3:1 from the window, light or dark, and
+// only the selected one has a dot.
+TEST_F(Windows, OptionCirclesAreSeenInAnyPalette) {
+  const QPalette before = QApplication::palette();
+  for (const QPalette& palette : {before, DarkPalette()}) {
+    QApplication::setPalette(palette);
+    for (auto* option : ShowCalculator()->findChildren<QRadioButton*>()) {
+      QStyleOptionButton button;
+      button.initFrom(option);
+      const QRect circle = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &button, option);
+      const QImage image = option->grab(circle).toImage();
+      double edge = 0;
+      for (int x = 0; x < image.width(); ++x)
+        edge = std::max(edge, Contrast(image.pixelColor(x, image.height() / 2), palette.color(QPalette::Window)));
+      EXPECT_GE(edge, 3) << option->objectName().toStdString();
+      const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+      EXPECT_EQ(Contrast(centre, palette.color(QPalette::Base)) >= 3, option->isChecked())
+          << option->objectName().toStdString();
+    }
+    Instance<frmPipeline>().Unload();  // made again in the next palette
+  }
+  QApplication::setPalette(before);
 }
 
 // A result is read from its first digit, whatever its length, and its text
