@@ -11,14 +11,20 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# Building and running the program.
 PACKAGES=(
-  cmake ninja-build g++ locales
+  cmake ninja-build g++
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins librsvg2-bin libgl-dev libcups2-dev
   fonts-liberation2 fontconfig
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+)
+# The tests: frameworks, an X server with a window manager and tools to drive
+# and read it, a CUPS scheduler with a PDF printer, the packages' checkers,
+# the sanitizer and fuzzing compiler, and a locale with a decimal comma.
+TEST_PACKAGES=(
+  locales libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev lintian
   clang libclang-rt-14-dev clang-format
 )
 # The Windows program: cross compiler, Qt's source, installer maker, and Wine
@@ -40,7 +46,10 @@ install_dependencies() {
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
   fi
-  # The locale tests need a locale with a decimal comma.
+}
+
+# The locale tests need a locale with a decimal comma.
+add_test_locale() {
   if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
@@ -78,18 +87,20 @@ build() {
 case "${1:-}" in
   run)
     install_dependencies "${PACKAGES[@]}"
-    TARGET=tovel build build  # the program alone: the tests and benchmarks are built by "test"
+    TARGET=tovel build build -DBUILD_TESTING=OFF  # the program alone: "test" builds the tests and benchmarks
     exec ./build/tovel
     ;;
   test)
     if [ "${2:-}" = linux ]; then
-      install_dependencies "${PACKAGES[@]}"
-      build build -DVARNOCK_WERROR=ON
+      install_dependencies "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+      add_test_locale
+      build build -DBUILD_TESTING=ON -DVARNOCK_WERROR=ON
       exec ctest --test-dir build --output-on-failure -j "$(nproc)"
     fi
-    install_dependencies "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    install_dependencies "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    add_test_locale
     enable_source_packages
-    build build -DVARNOCK_WERROR=ON
+    build build -DBUILD_TESTING=ON -DVARNOCK_WERROR=ON
     ctest --test-dir build --output-on-failure
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVARNOCK_SANITIZE=ON -DVARNOCK_WERROR=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \

@@ -10,11 +10,18 @@ tovel=$1
 source "$(dirname "$tovel")/identity.sh"
 scratch=$(mktemp -d)
 trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$scratch"' EXIT
+pid=
 # A window manager frames the windows; it is ready when it has taken over the screen.
 openbox --sm-disable 2>/dev/null & wm=$!
 sleep 1
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Without a desktop: one plain line, not Qt's abort.
+status=0
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tovel" 2>&1) || status=$?
+[ $status -eq 1 ] && [ "$(wc -l <<<"$said")" -eq 1 ] && [[ $said == *"needs a graphical desktop"* ]] ||
+  fail "started without a display it said (status $status): $said"
 
 launched=$(date +%s.%N)
 "$tovel" & pid=$!

@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$scratch"/out/varnock_"$VARNOCK_VERSION"_*.deb) || fail "no package varnock_${VARNOCK_VERSION}_*.deb"
 [ "$(dpkg-deb -f "$deb" Package)" = varnock ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$VARNOCK_VERSION" ] || fail "package version"
-grep -q '<.*@.*>' <<<"$(dpkg-deb -f "$deb" Maintainer)" || fail "the Maintainer field has no e-mail address"
+# As Debian's own checker reads a package: not one error or warning.
+lintian --fail-on error,warning --no-tag-display-limit "$deb" || fail "lintian found errors or warnings in the package"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for library in libqt6widgets6 libcups2 libc6; do
@@ -31,7 +32,8 @@ for file in usr/bin/tovel \
             usr/share/icons/hicolor/32x32/apps/com.holvane.varnock.png \
             usr/share/icons/hicolor/scalable/apps/com.holvane.varnock.svg \
             usr/share/metainfo/com.holvane.varnock.metainfo.xml \
-            usr/share/doc/varnock/copyright; do
+            usr/share/doc/varnock/copyright \
+            usr/share/man/man1/tovel.1.gz; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$root/usr/bin/tovel" ] || fail "tovel is not executable"

@@ -55,9 +55,10 @@ for file in LICENSE.txt Qt-NOTICE.txt LGPL-3.0.txt GPL-3.0.txt; do
   grep -q "/$file\$" "$scratch/zip-contents" || fail "no $file in the zip, which holds: $(xargs <"$scratch/zip-contents")"
 done
 grep -q "qt6-base, version $qt_source\." "$folder/Qt-NOTICE.txt" || fail "Qt-NOTICE.txt does not name qt6-base $qt_source"
-# Texts written for Windows: Windows line ends, no Linux paths.
+# Texts written for Windows: Windows line ends, lines Notepad shows whole, no Linux paths.
 for text in "$folder"/*.txt; do
   ! grep -qv $'\r$' "$text" || fail "$(basename "$text") has lines without Windows line ends"
+  ! grep -q '^.\{82,\}' "$text" || fail "$(basename "$text") has lines wider than 80 characters"
   ! grep -q '/usr/' "$text" || fail "$(basename "$text") names a Linux path"
 done
 [ -s "$folder/winpthreads-NOTICE.txt" ] || fail "no notice for libwinpthread-1.dll"
