@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -148,6 +150,13 @@ QIcon AppIcon() {
 }
 
 QWidget* MakeLogo(QWidget* parent, const char* name, Twips at) { return Make<Logo>(parent, name, at); }
+
+void UsePlatformMenuFont([[maybe_unused]] QMenuBar* bar) {
+#ifdef Q_OS_WIN
+  bar->setFont(QApplication::font("QMenuBar"));
+  for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setFont(QApplication::font("QMenu"));
+#endif
+}
 
 void UseProgramStyle() {
   if (dynamic_cast<const Style*>(QApplication::style()) == nullptr) QApplication::setStyle(new Style);

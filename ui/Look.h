@@ -9,6 +9,7 @@
 #include "Layout.h"
 
 class QGroupBox;
+class QMenuBar;
 
 // How the windows look: their fonts, the program's pictures, and group
 // frames drawn as lines.
@@ -17,6 +18,11 @@ namespace varnock::ui {
 // The default dialog font, and Arial at a size for the windows that ask for it.
 QFont DialogFont();
 QFont Arial(double points, bool bold);
+
+// On Windows the menu bar and its menus take the system's menu font, as every
+// Windows program's do; the client area keeps the font its twips were
+// measured for. Elsewhere they keep the window's.
+void UsePlatformMenuFont(QMenuBar* bar);
 
 // The platform's style with the program's changes, for every window; set
 // before the first window is made.

@@ -25,7 +25,7 @@ const ControlDef kControls[] = {
      Kind::Label,
      nullptr,
      {3120, 120, 3135, 375},
-     "Developed by " VARNOCK_DEVELOPER " for " VARNOCK_COMPANY,
+     "Developed by " VARNOCK_DEVELOPER_WHOLE " for " VARNOCK_COMPANY_WHOLE,
      4,
      {.wordWrap = true}},
     {"lblCopyright",

@@ -289,6 +289,8 @@ void frmPipeline::BuildMenus(QWidget* window) {
   MenuEntry(mnuHelp, "mnuEPA", "&EPA Background Information", false);
   QAction* mnuAbout = MenuEntry(mnuHelp, "mnuAbout", "&About " VARNOCK_TITLE);
 
+  UsePlatformMenuFont(bar);
+
   Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });
   Bind(mnuSavePdf, &QAction::triggered, [this] { mnuSavePdf_Click(); });

@@ -30,8 +30,13 @@ expected=(
   "VALUE \"OriginalFilename\", \"$VARNOCK_INTERNAL_NAME.exe\""
   'VALUE "Translation", 0x409, 1200'
   'LANGUAGE 9, 1'
-  # the group icon: one 32 x 32 image of 16 colours, 4 bits a pixel
+  # the group icon: the 32 x 32 image of 16 colours, and full-colour ones of 16, 24, 32, 48 and 256 (0) pixels
   '"\040\040\020\000", 1, 4,'
+  '"\020\020\000\000", 1, 32,'
+  '"\030\030\000\000", 1, 32,'
+  '"\040\040\000\000", 1, 32,'
+  '"\060\060\000\000", 1, 32,'
+  '"\000\000\000\000", 1, 32,'
 )
 failed=0
 for line in "${expected[@]}"; do
@@ -40,7 +45,7 @@ done
 # The icon's mask: wherever Windows shows it, its background is transparent.
 if [[ $1 != *.exe ]]; then
   icon=$(sed -n 's/^IDI_ICON1 ICON "\(.*\)"$/\1/p' "$1")
-  [ "$(convert "ico:$icon" -format '%[opaque]' info:)" = false ] || { echo "the icon has no transparent background"; failed=1; }
+  [[ $(convert "ico:$icon" -format '%[opaque] ' info:) != *true* ]] || { echo "an icon image has no transparent background"; failed=1; }
 fi
 [ $failed -eq 0 ] && echo "version record: all ${#expected[@]} fields as expected"
 exit $failed

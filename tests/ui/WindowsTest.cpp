@@ -151,6 +151,9 @@ TEST_F(Windows, EveryTextIsFullyVisible) {
       << "Arial's metric-compatible stand-in (fonts-liberation2)";
   for (QWidget* control : ShowAllWindows()) {
     const auto name = control->objectName().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->wordWrap()) {
+      EXPECT_LE(label->heightForWidth(label->contentsRect().width()), label->height()) << name;
+    }
     if (qobject_cast<QLabel*>(control) != nullptr && !static_cast<QLabel*>(control)->wordWrap()) {
       EXPECT_LE(control->sizeHint().width(), control->width()) << name;
       EXPECT_LE(control->sizeHint().height(), control->height() + 1) << name;

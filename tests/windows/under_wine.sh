@@ -39,8 +39,17 @@ wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/$VARNOCK_TITLE"
 [ -f "$folder/tovel.exe" ] || fail "tovel.exe is not in $folder"
 [ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in $folder"
-"$wine" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$VARNOCK_TITLE" >/dev/null 2>&1 ||
+# The Add/Remove entry as Windows reads it, and the installer's own version record.
+entry=$("$wine" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$VARNOCK_TITLE" 2>/dev/null | tr -d '\r') ||
   fail "the uninstaller is not registered"
+for value in "NoModify +REG_DWORD +0x1" "NoRepair +REG_DWORD +0x1" "EstimatedSize +REG_DWORD +0x[0-9a-f]{3,}" \
+             "InstallLocation +REG_SZ +C:.Program Files.$VARNOCK_TITLE" "DisplayIcon +REG_SZ"; do
+  grep -Eq "^ +$value" <<<"$entry" || fail "the Add/Remove entry has no $value: $entry"
+done
+record=$(x86_64-w64-mingw32-windres -J coff -i "$setup" -O rc)
+for value in "\"FileDescription\", \"$VARNOCK_TITLE Setup\"" "\"CompanyName\", \"$VARNOCK_COMPANY\"" "\"ProductName\", \"$VARNOCK_TITLE\""; do
+  grep -qF "$value" <<<"$record" || fail "the installer's version record has no $value"
+done
 for entry in "$VARNOCK_TITLE" "Uninstall $VARNOCK_TITLE"; do
   find "$WINEPREFIX/drive_c" -path "*Start Menu/Programs/$VARNOCK_TITLE/$entry.lnk" | grep -q . || fail "no Start menu entry $entry"
 done
