@@ -8,6 +8,7 @@ CLIENT_SIZE="280 376"
 # Centres of the controls the tests click, and boxes around those they look
 # at (WIDTHxHEIGHT+LEFT+TOP), in client pixels.
 OPTION2_AT="34 68"
+OPTION4_AT="31 120"
 ACTUAL_AT="180 193"
 CALCULATE_AT="144 232"
 OPTION3_BOX="121x25+24+80"

@@ -126,6 +126,27 @@ for shown in "Equivalent leak rate $VARNOCK_TITLE $VARNOCK_VERSION" "Equivalent 
   [[ $page == *"$shown"* ]] || fail "the saved page does not read \"$shown\": $page"
 done
 
+# The own pair typed with Alt tapped twice in the middle: 0.00, Alt, Alt, 5 is
+# 0.005 (a tidy on the tap made it 50.0), read from the results it gives at 45 psi.
+click_client "$calculator" $OPTION4_AT
+prompt=$(wait_window 20 --name "^$VARNOCK_TITLE\$") || fail "no prompt for the own pair"
+xdotool windowfocus --sync "$prompt" key Return
+sleep 0.5
+xdotool type --delay 50 0.00
+xdotool key alt
+sleep 0.3
+xdotool key alt
+sleep 0.3
+xdotool type --delay 50 5
+xdotool key Tab
+xdotool type --delay 50 10
+click_client "$calculator" $CALCULATE_AT
+sleep 0.5
+import -window root -crop "$(on_screen "$calculator" "$RESULTS_BOX")" "$scratch/own.png"
+convert "$scratch/own.png" -colorspace Gray -resize 400% "$scratch/own-large.png"
+read -r -d '' results < <(tesseract "$scratch/own-large.png" - --psm 6 2>/dev/null | tr -s ' \n' '  '; printf '\0') || true
+[ "$(echo $results)" = "0.011 0.6691" ] || fail "0.00, Alt, Alt, 5 gave \"$(echo $results)\", not 0.011 and 0.6691 (0.005 gal/h)"
+
 # Installing or uninstalling while the program runs is refused, leaving it
 # whole and registered (the uninstaller run in place, so that its exit code is
 # its own; a short name, as a quoted one would not be read).
