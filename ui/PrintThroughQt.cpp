@@ -11,7 +11,11 @@ void PrintPage(const QWidget* client, const PageText& text) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(text.name);
+  // Without the file's suffix: the job is not a PDF, and a print server that
+  // went by the name would take it for one and fail to read it.
+  QString job = text.name;
+  if (job.endsWith(QLatin1String(".pdf"))) job.chop(4);
+  printer.setDocName(job);
   PaintPage(printer, client, text);
   if (printer.printerState() == QPrinter::Error) {
     FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(info.printerName()));
