@@ -118,8 +118,7 @@ void txtLR_LostFocus(CalculatorControls& window) {
 void cmdCalculate_Click(CalculatorControls& window) {
   using Module1::strActual, Module1::strLR, Module1::strRef;
   std::feclearexcept(FE_ALL_EXCEPT);
-  // volatile keeps each operation between the flag tests that belong to it:
-  // without it the compiler may move the arithmetic across fetestexcept.
+  // volatile keeps each operation between the flag tests that belong to it.
   volatile double actual = ToNumber(strActual, kEquivalentPressure);
   volatile double reference = ToNumber(strRef, kReferencePressure);
   volatile double ratio = actual / reference;
@@ -132,18 +131,27 @@ void cmdCalculate_Click(CalculatorControls& window) {
     ThrowFlagged(raised, said(reports::kTooFarApart), Box::txtActual);
   }
   if (ratio < 0) throw Failure(FailureKind::InvalidArgument, said(reports::kOppositeSigns), Box::txtActual);
-  volatile double exponent = kExponent;
-  volatile double root = std::pow(ratio, exponent);
-  volatile double rate = ToNumber(strLR, kLeakRate);
-  volatile double gal = rate * root;
-  volatile double millilitres = gal * kMillilitresPerGallon;
+  const Rates rates = EquivalentRates(ToNumber(strLR, kLeakRate), reference, actual);
   if (const int raised = RaisedFlags()) {
     ThrowFlagged(raised, said(reports::kRateTooLarge), Box::txtLR);
   }
-  const double ml = millilitres / kMinutesPerHour;
   // Both results or neither: a fresh gal/h beside a stale ml/min would mislead.
-  window.SetText(Box::txtELRgal, FormatByPattern(static_cast<double>(gal), kGallonsPattern));
-  window.SetText(Box::txtELRml, FormatByPattern(ml, kMillilitresPattern));
+  window.SetText(Box::txtELRgal, GallonsShown(rates.gallons));
+  window.SetText(Box::txtELRml, MillilitresShown(rates.millilitres));
 }
+
+Rates EquivalentRates(double rate, double reference, double actual) {
+  // volatile keeps each operation before the flag tests that follow the call:
+  // without it the compiler may move the arithmetic across fetestexcept.
+  volatile double ratio = actual / reference;
+  volatile double exponent = kExponent;
+  volatile double gallons = rate * std::pow(ratio, exponent);
+  volatile double millilitres = gallons * kMillilitresPerGallon;
+  return {gallons, millilitres / kMinutesPerHour};
+}
+
+std::string GallonsShown(double gallons) { return FormatByPattern(gallons, kGallonsPattern); }
+
+std::string MillilitresShown(double millilitres) { return FormatByPattern(millilitres, kMillilitresPattern); }
 
 }  // namespace varnock::equivalence

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "CalculatorControls.h"
 
@@ -34,5 +35,16 @@ void txtLR_Change(CalculatorControls&);
 // Enter), not per keystroke: re-formatting "0.00" mid-typing would eat a zero.
 void txtLR_LostFocus(CalculatorControls&);
 void cmdCalculate_Click(CalculatorControls&);
+
+// The equivalent rates, unrounded, by the calculation's own arithmetic: a
+// verdict compares with exactly what the results were rounded from.
+struct Rates {
+  double gallons;      // gal/h
+  double millilitres;  // ml/min
+};
+Rates EquivalentRates(double rate, double reference, double actual);
+// The results as the window shows them.
+std::string GallonsShown(double gallons);
+std::string MillilitresShown(double millilitres);
 
 }  // namespace varnock::equivalence

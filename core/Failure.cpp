@@ -31,6 +31,8 @@ const char* KindName(FailureKind kind) noexcept {
       return "Printing";
     case FailureKind::Saving:
       return "Saving";
+    case FailureKind::Opening:
+      return "Opening";
   }
   return "Error";
 }

@@ -10,7 +10,16 @@
 
 namespace varnock {
 
-enum class FailureKind { TypeMismatch, Overflow, DivisionByZero, InvalidArgument, WindowRuntime, Printing, Saving };
+enum class FailureKind {
+  TypeMismatch,
+  Overflow,
+  DivisionByZero,
+  InvalidArgument,
+  WindowRuntime,
+  Printing,
+  Saving,
+  Opening
+};
 
 // The one exception type of the program. Handlers never catch it; the window
 // services report it to the user and the program goes on.
@@ -59,6 +68,31 @@ inline constexpr const char* kOppositeSigns =
 inline constexpr const char* kRateTooLarge =
     "The equivalent leak rate for the leak rate %3 is too large a number. Type a smaller leak rate or equivalent "
     "pressure.";
+
+// The test record. A measured value typed into its cell: %1 the text quoted.
+inline constexpr const char* kNotAMeasuredRate =
+    "%1 is not a measured rate. Type a number with a point as the decimal mark, then gal/h or ml/min, such as "
+    "0.05 gal/h or 3.2 ml/min.";
+inline constexpr const char* kNoEquivalentRate =
+    "The leak rate %1 gal/h at %2 psi gives no equivalent rate at %3 psi that a record can hold.";
+// A record file: %1 the spreadsheet row (the header is row 1), %2 and %3 what it names.
+inline constexpr const char* kFileEmpty = "The file is empty.";
+inline constexpr const char* kFileTooLarge = "The file is larger than any test record (%1 MB).";
+inline constexpr const char* kRowNotHeader =
+    "Row 1 is not the header of a test record written by this program (it begins %2).";
+inline constexpr const char* kRowFieldCount = "Row %1 has %2 fields; a test record's row has %3.";
+inline constexpr const char* kRowQuoteOpen = "Row %1: a quoted field is not closed.";
+inline constexpr const char* kRowAfterQuote = "Row %1: a quoted field is followed by more text before the comma.";
+inline constexpr const char* kRowStrayQuote = "Row %1: a field that is not quoted holds a quote.";
+inline constexpr const char* kRowNotUtf8 = "Row %1 is not UTF-8 text.";
+inline constexpr const char* kRowNotANumber = "Row %1: the %2 %3 is not a number.";
+inline constexpr const char* kRowUnknownUnit = "Row %1: the measured unit %2 is neither gal/h nor ml/min.";
+inline constexpr const char* kRowNoRate = "Row %1: its leak rate and pressures give no equivalent rate.";
+inline constexpr const char* kRowWrongResult =
+    "Row %1: the equivalent rate %2 does not follow from the leak rate and pressures of the same row (they give %3).";
+inline constexpr const char* kRowOtherDetails =
+    "Row %1: its site, technician or notes differ from those of the first line, and a test record is of one site "
+    "visit.";
 }  // namespace reports
 
 // A report's pattern with %1, %2, ... replaced by the texts given, in order.

@@ -232,6 +232,12 @@ std::string RealToText(double value) {
   return std::string(buffer, result.ptr);
 }
 
+std::string ShortestText(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
 double TextToReal(std::string_view text) {
   const Parsed parsed = ParseReal(text);
   switch (parsed.status) {

@@ -14,6 +14,9 @@ std::string IntegerToText(std::int16_t value);
 // Rounded to 15 significant digits, trailing zeros dropped.
 std::string RealToText(double value);
 
+// The shortest text that reads back as exactly this value ("0.1", "1e+300").
+std::string ShortestText(double value);
+
 // Blanks around a number: spaces, tabs and line breaks, the Unicode spaces
 // that text pasted from web pages, PDFs and spreadsheets carries (no-break,
 // narrow no-break, figure space, U+2000 to U+200A, U+3000) and a byte-order
