@@ -59,11 +59,16 @@ void Form::Unload() {
   EndProcessIfNoWindow();
 }
 
+void Form::Close() {
+  if (CanClose()) Unload();
+}
+
 bool Form::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window_ && event->type() == QEvent::Close) {
-    // The close box unloads the window, as "Exit" does.
-    event->accept();
-    RunHandler([this] { Unload(); });
+    // The close box unloads the window, as "Exit" does, once it may close:
+    // Qt itself never hides it.
+    event->ignore();
+    RunHandler([this] { Close(); });
     return true;
   }
   return false;

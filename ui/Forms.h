@@ -25,11 +25,16 @@ class Form : public QObject {
   void Show();
   // Destroys the window; the handler that calls it (even the window's own) runs on.
   void Unload();
+  // The user closes the window (its close box, Exit): unloaded unless
+  // CanClose says no.
+  void Close();
 
  protected:
   // Makes the window with every control from the stored definition.
   virtual std::unique_ptr<QWidget> Build() = 0;
   virtual void Form_Load() {}
+  // Asked before the user closes the window; false keeps it open.
+  virtual bool CanClose() { return true; }
   // The controls are gone: forget any pointers to them.
   virtual void Unloaded() {}
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <exception>
 #include <string>
 
@@ -18,6 +19,7 @@ namespace varnock::ui {
 namespace {
 
 MessagePresenter presenter;
+QuestionPresenter questioner;
 
 void PresentInBox(const QString& text, MessageKind kind) {
   QMessageBox box(kind == MessageKind::FailureReport ? QMessageBox::Critical : QMessageBox::NoIcon, AppTitle(), text,
@@ -25,6 +27,24 @@ void PresentInBox(const QString& text, MessageKind kind) {
   box.setTextFormat(Qt::PlainText);  // a quoted entry such as "<b>5" is shown as typed, never as markup
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
+}
+
+int AskInBox(const QString& question, const QStringList& answers) {
+  QMessageBox box(QMessageBox::Question, AppTitle(), question, QMessageBox::NoButton, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  QList<QAbstractButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i) {
+    const auto role = i == 0                    ? QMessageBox::AcceptRole
+                      : i == answers.size() - 1 ? QMessageBox::RejectRole
+                                                : QMessageBox::DestructiveRole;
+    buttons << box.addButton(answers[i], role);
+  }
+  box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+  box.setEscapeButton(buttons.last());
+  box.exec();
+  const auto chosen = buttons.indexOf(box.clickedButton());
+  return chosen < 0 ? static_cast<int>(answers.size() - 1) : static_cast<int>(chosen);
 }
 
 // After a report, the focus goes to the entry it names, text selected, so
@@ -117,5 +137,11 @@ void ShowMessage(std::string_view text, MessageKind kind) {
 }
 
 void SetMessagePresenter(MessagePresenter replacement) { presenter = std::move(replacement); }
+
+int Ask(const QString& question, const QStringList& answers) {
+  return questioner ? questioner(question, answers) : AskInBox(question, answers);
+}
+
+void SetQuestionPresenter(QuestionPresenter replacement) { questioner = std::move(replacement); }
 
 }  // namespace varnock::ui

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string_view>
 
@@ -38,9 +39,16 @@ void BindLeaving(QLineEdit* box, std::function<void()> handler);
 enum class MessageKind { Information, FailureReport };
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Information);
 
+// A modal question, its answers as buttons: the first is the default, the
+// last cancels (Esc or the close box); any between discards. Gives the
+// index of the answer chosen.
+int Ask(const QString& question, const QStringList& answers);
+
 // Tests replace the modal box, which would wait for a user; an empty
 // presenter restores the real one.
 using MessagePresenter = std::function<void(const QString& text, MessageKind kind)>;
 void SetMessagePresenter(MessagePresenter presenter);
+using QuestionPresenter = std::function<int(const QString& question, const QStringList& answers)>;
+void SetQuestionPresenter(QuestionPresenter presenter);
 
 }  // namespace varnock::ui

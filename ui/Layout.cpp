@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -97,6 +98,11 @@ QObject* MakeControl(QWidget* parent, const ControlDef& def) {
       auto* box = MakeBox<QLineEdit>(parent, def);
       box->setText(caption);
       TypeOnlyUnmodifiedKeys(box);
+      return box;
+    }
+    case Kind::Notes: {
+      auto* box = Make<QPlainTextEdit>(parent, def.name, def.at, caption);
+      box->setTabChangesFocus(true);  // Tab leaves the box, as in any other
       return box;
     }
     case Kind::Result:

@@ -77,13 +77,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, Twips at, const char* capti
 // One control of a window's stored definition. The table of a window lists
 // them in the order they are made: a container before what it holds, and a
 // control made later stands in front of one made earlier.
-enum class Kind { Frame, Option, Entry, Result, Label, Button, Logo, Line, Timer };
+enum class Kind { Frame, Option, Entry, Notes, Result, Label, Button, Logo, Line, Timer };
 struct ControlDef {
   const char* name;
   Kind kind;
   const char* inside = nullptr;  // the container's name; none: the window's client area
   Twips at = {};
-  const char* caption = "";  // a caption, a frame's title, or an entry's text
+  const char* caption = "";  // a caption, a frame's title, or an entry's text (Notes: text of several lines)
   std::optional<int> tabIndex = std::nullopt;
   LabelLook look = {};               // labels
   const char* spokenName = nullptr;  // what a screen reader calls it, where its caption does not say

@@ -50,11 +50,11 @@ QPageSize PaperOf(const Cups& cups, cups_dest_t* destination) {
 }  // namespace
 
 // Through CUPS directly, so that a refused job is seen and reported, not lost.
-void PrintPage(const QWidget* client, const PageText& text) {
+void PrintDocument(const QString& name, const PagePainter& paint) {
   const Cups& cups = LoadCups();
   cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (destination == nullptr) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
-  const std::string name = destination->name;
+  const std::string printer = destination->name;
   const QPageSize paper = PaperOf(cups, destination);
   cups.freeDests(1, destination);
 
@@ -64,16 +64,16 @@ void PrintPage(const QWidget* client, const PageText& text) {
   }
   {
     QPdfWriter page(&file);
-    page.setTitle(text.name);
+    page.setTitle(name);
     page.setPageSize(paper);
-    PaintPage(page, client, text);
+    paint(page);
   }
   file.flush();
 
   const QByteArray path = file.fileName().toLocal8Bit();
-  const QByteArray title = text.name.toUtf8();
-  if (cups.printFile(name.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
-    FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(QString::fromStdString(name)),
+  const QByteArray title = name.toUtf8();
+  if (cups.printFile(printer.c_str(), path.constData(), title.constData(), 0, nullptr) == 0) {
+    FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(QString::fromStdString(printer)),
                 QString::fromUtf8(cups.lastErrorString()));
   }
 }

@@ -7,16 +7,16 @@
 namespace varnock::ui {
 
 // Through the platform's print system, as Qt reaches it.
-void PrintPage(const QWidget* client, const PageText& text) {
+void PrintDocument(const QString& name, const PagePainter& paint) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) FailToPrint(QString::fromUtf8(texts::kNoPrinter));
   QPrinter printer(info, QPrinter::HighResolution);
   // Without the file's suffix: the job is not a PDF, and a print server that
   // went by the name would take it for one and fail to read it.
-  QString job = text.name;
+  QString job = name;
   if (job.endsWith(QLatin1String(".pdf"))) job.chop(4);
   printer.setDocName(job);
-  PaintPage(printer, client, text);
+  paint(printer);
   if (printer.printerState() == QPrinter::Error) {
     FailToPrint(QString::fromUtf8(texts::kPrinterRefused).arg(info.printerName()));
   }

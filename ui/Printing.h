@@ -3,6 +3,7 @@
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 class QPagedPaintDevice;
@@ -15,11 +16,14 @@ class QWidget;
 // back-end chosen when building), or saved as a PDF.
 namespace varnock::ui {
 
+class TestRecord;
+
 // What the page says in words besides the drawing of the window.
 struct PageText {
   QString title;        // what the page records, and whether its results are valid
   QString name;         // the saved file's, and the print job's: PageName()
   QStringList details;  // the record details given, one a line ("Site: North yard")
+  QString notes;        // "Notes: ...", printed whole with its line breaks
   QStringList summary;  // one fact a line, with units
 };
 
@@ -27,25 +31,38 @@ struct PageText {
 // was made and the site, if one is given. Print queues and PDF printers name
 // their output by the job's title, so that no print replaces another; the
 // suffix keeps cups-pdf from taking the seconds for one and cutting them.
-QString PageName(const QString& site);
+QString PageName(const QString& site, const char* suffix = ".pdf");
 
 // A box whose entry is not in force (the own pair's boxes while a fixed pair
 // is chosen) is drawn faded on the page, as a disabled one is.
 void MarkInForce(QWidget* control, bool inForce);
 
-// Throws Failure (Printing) when there is no printer or it refuses the job.
-void PrintPage(const QWidget* client, const PageText& text);
+// Paints a document's pages on a device; throws Failure (Printing) when the
+// device cannot take them.
+using PagePainter = std::function<void(QPagedPaintDevice& device)>;
 
-// Writes the page as a PDF with real text, replacing the file only once the
-// whole document is written.
+// Prints a document named `name` (PageName()). Throws Failure (Printing)
+// when there is no printer or it refuses the job.
+void PrintDocument(const QString& name, const PagePainter& paint);
+
+// Writes the document as a PDF with real text, replacing the file only once
+// the whole document is written. Throws Failure (Saving).
+void SaveDocument(const QString& name, const PagePainter& paint, const QString& fileName);
+
+// The calculator's page.
+void PrintPage(const QWidget* client, const PageText& text);
 void SavePage(const QWidget* client, const PageText& text, const QString& fileName);
-// Throws Failure (Saving).
 
 // Paints the page in print colours, whatever the screen's palette: the title
 // line, the details, the window control by control (opaque, only scaled, so
 // that every printer path keeps it as text and lines), the summary and the
 // footer. Throws Failure (Printing) when the device cannot take the page.
 void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText& text);
+
+// The pages of a test record: the title, the details, the table of every
+// line with its header on each page, cells wrapped, the signature line
+// below it, and "Page N of M" on each page.
+void PaintRecord(QPagedPaintDevice& device, const TestRecord& record);
 
 // A4, or Letter where the locale measures in US units.
 QPageSize LocalPaper();

@@ -29,6 +29,39 @@ inline constexpr const char* kPageLaw =
     "Square-root pressure law: equivalent rate = rate \u00d7 (equivalent pressure \u00f7 reference pressure)^0.5; "
     "ml/min = gal/h \u00d7 3785 \u00f7 60.";
 
+// The record details, as their boxes and the pages name them.
+inline constexpr const char* kDetailSite = "Site";
+inline constexpr const char* kDetailLine = "Tank or line";
+inline constexpr const char* kDetailTechnician = "Technician";
+inline constexpr const char* kDetailNotes = "Notes";
+
+// The test record: its lines, window, pages and file.
+inline constexpr const char* kLineNamed = "Line %1";
+inline constexpr const char* kOwnPair = "own pair";
+inline constexpr const char* kLeakRateAt = "%1 gal/h at %2 psi";
+inline constexpr const char* kPressure = "%1 psi";
+inline constexpr const char* kRecordTitle = "Test record";
+inline constexpr const char* kRecordWindowTitle = "Test Record \u2013 %1[*]";  // the file's name
+inline constexpr const char* kRecordUntitled = "new record";
+inline constexpr const char* kRecordNone =
+    "No lines yet: calculate a line's equivalent rate, then choose Edit > Add to "
+    "Record in the calculator.";
+inline constexpr const char* kRecordNoDetails =
+    "No record details yet: give the site, technician and notes in Record Details.";
+inline constexpr const char* kPageOf = "Page %1 of %2";
+inline constexpr const char* kSignature = "Technician's signature:";
+inline constexpr const char* kSignatureDate = "Date:";
+inline constexpr const char* kRecordFiles = "Test records (*.csv)";
+inline constexpr const char* kPdfFiles = "PDF documents (*.pdf)";
+inline constexpr const char* kRemoveLine = "Remove the line \u201c%1\u201d from the test record?";
+inline constexpr const char* kUnsaved = "The test record has changes that are not saved. Save them before leaving?";
+inline constexpr const char* kRecordNotOpened =
+    "The test record was not opened from \"%1\": %2 The record that was open is unchanged.";
+inline constexpr const char* kRecordNotRead = "The test record was not opened from \"%1\": %2.";
+inline constexpr const char* kRecordNotSaved =
+    "The test record was not saved as \"%1\": %2. Choose another folder or name, or free some disk space, then "
+    "save again.";
+
 // Printing and saving that failed; the printing system's own words, where it
 // gave any, follow on a paragraph of their own (kPrinterSaid).
 inline constexpr const char* kNoPrinter =

@@ -2,52 +2,64 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "Handlers.h"
 #include "Layout.h"
 #include "Placement.h"
+#include "TestRecord.h"
 #include "TextBoxes.h"
-#include "frmPipeline.h"
+#include "Texts.h"
 
 namespace varnock::ui {
 namespace {
 
-// Each detail's label, then its box, in the order of details_; the box's
-// accessible name is the name the page gives the detail.
+// Each detail's label, then its box; the box's accessible name is the name
+// the page gives the detail.
 const ControlDef kControls[] = {
     {"lblSite", Kind::Label, nullptr, {120, 165, 1215, 195}, "&Site:"},
-    {"txtSite", Kind::Entry, nullptr, {1440, 120, 3960, 285}, "", 0, {}, "Site"},
+    {"txtSite", Kind::Entry, nullptr, {1440, 120, 3960, 285}, "", 0, {}, texts::kDetailSite},
     {"lblLine", Kind::Label, nullptr, {120, 570, 1215, 195}, "&Tank or line:"},
-    {"txtLine", Kind::Entry, nullptr, {1440, 525, 3960, 285}, "", 1, {}, "Tank or line"},
+    {"txtLine", Kind::Entry, nullptr, {1440, 525, 3960, 285}, "", 1, {}, texts::kDetailLine},
     {"lblTechnician", Kind::Label, nullptr, {120, 975, 1215, 195}, "T&echnician:"},
-    {"txtTechnician", Kind::Entry, nullptr, {1440, 930, 3960, 285}, "", 2, {}, "Technician"},
+    {"txtTechnician", Kind::Entry, nullptr, {1440, 930, 3960, 285}, "", 2, {}, texts::kDetailTechnician},
     {"lblNotes", Kind::Label, nullptr, {120, 1380, 1215, 195}, "&Notes:"},
-    {"txtNotes", Kind::Entry, nullptr, {1440, 1335, 3960, 285}, "", 3, {}, "Notes"},
-    {"cmdOK", Kind::Button, nullptr, {2880, 1860, 1200, 375}, "OK", 4, {}, nullptr, true, false, true},
-    {"cmdCancel", Kind::Button, nullptr, {4200, 1860, 1200, 375}, "Cancel", 5}};
-constexpr const char* kBoxes[] = {"txtSite", "txtLine", "txtTechnician", "txtNotes"};
+    {"txtNotes", Kind::Notes, nullptr, {1440, 1335, 3960, 1005}, "", 3, {}, texts::kDetailNotes},
+    {"cmdOK", Kind::Button, nullptr, {2880, 2580, 1200, 375}, "OK", 4, {}, nullptr, true, false, true},
+    {"cmdCancel", Kind::Button, nullptr, {4200, 2580, 1200, 375}, "Cancel", 5}};
+constexpr std::pair<const char*, const char*> kLabelled[] = {
+    {"lblSite", "txtSite"}, {"lblLine", "txtLine"}, {"lblTechnician", "txtTechnician"}, {"lblNotes", "txtNotes"}};
 
 }  // namespace
+
+void frmDetails::ShowOn(const QWidget* owner) {
+  owner_ = owner;
+  Show();
+}
 
 std::unique_ptr<QWidget> frmDetails::Build() {
   auto window = MakeWindow<Dialog>("frmDetails", QStringLiteral("Record Details"),
                                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  window->setFixedSize(Px(5520), Px(2370));
+  window->setFixedSize(Px(5520), Px(3090));
   window->setWindowModality(Qt::ApplicationModal);
   const Controls controls = BuildControls(window.get(), kControls);
-  CentreOn(window.get(), Instance<frmPipeline>().Window());
+  CentreOn(window.get(), owner_);
   Wire(*window, controls);
   return window;
 }
 
 void frmDetails::Wire(Dialog& window, const Controls& controls) {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    boxes_[i] = controls.Get<QLineEdit>(kBoxes[i]);
-    boxes_[i]->setText(details_[i]);
-    controls.Get<QLabel>(kControls[2 * i].name)->setBuddy(boxes_[i]);
-  }
+  for (const auto& [label, box] : kLabelled) controls.Get<QLabel>(label)->setBuddy(controls.Get(box));
+  boxes_ = {controls.Get<QLineEdit>("txtSite"), controls.Get<QLineEdit>("txtLine"),
+            controls.Get<QLineEdit>("txtTechnician")};
+  notes_ = controls.Get<QPlainTextEdit>("txtNotes");
+  const TestRecord::Details given = OpenRecord().GivenDetails();
+  boxes_[0]->setText(given.site);
+  boxes_[1]->setText(given.tankOrLine);
+  boxes_[2]->setText(given.technician);
+  notes_->setPlainText(given.notes);
   FocusWithTextSelected(boxes_[0]);
   auto* cmdOK = controls.Get<QPushButton>("cmdOK");
   auto* cmdCancel = controls.Get<QPushButton>("cmdCancel");
@@ -56,19 +68,13 @@ void frmDetails::Wire(Dialog& window, const Controls& controls) {
   Bind(cmdCancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
 }
 
-void frmDetails::Unloaded() { boxes_ = {}; }
-
-QStringList frmDetails::PageLines() const {
-  QStringList lines;
-  for (std::size_t i = 0; i < details_.size(); ++i) {
-    const QString given = details_[i].simplified();
-    if (!given.isEmpty()) lines << QString::fromUtf8(kControls[2 * i + 1].spokenName) + QStringLiteral(": ") + given;
-  }
-  return lines;
+void frmDetails::Unloaded() {
+  boxes_ = {};
+  notes_ = nullptr;
 }
 
 void frmDetails::cmdOK_Click() {
-  for (std::size_t i = 0; i < details_.size(); ++i) details_[i] = boxes_[i]->text();
+  OpenRecord().SetDetails({boxes_[0]->text(), boxes_[1]->text(), boxes_[2]->text(), notes_->toPlainText()});
   Unload();
 }
 

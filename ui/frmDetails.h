@@ -1,25 +1,24 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QPointer>
 #include <array>
 
 #include "Forms.h"
 #include "Layout.h"
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace varnock::ui {
 
-// The record details a printed page carries in its header: site, tank or
-// line, technician and notes, all optional. Modal; kept while the program
-// runs and never written to disk.
+// Edits the record details that head every page: site, tank or line,
+// technician and notes, all optional, the notes on several lines. Modal,
+// centred on the window it was opened from; the details belong to the
+// record open (TestRecord).
 class frmDetails : public Form {
  public:
-  // "Site: North yard", one line for each detail given.
-  QStringList PageLines() const;
-  // The site as given, on one line; empty if none.
-  QString Site() const { return details_[0].simplified(); }
+  // Shows the window centred on its owner.
+  void ShowOn(const QWidget* owner);
 
  protected:
   std::unique_ptr<QWidget> Build() override;
@@ -30,8 +29,9 @@ class frmDetails : public Form {
   void cmdOK_Click();
   void cmdCancel_Click();
 
-  std::array<QString, 4> details_;
-  std::array<QLineEdit*, 4> boxes_{};
+  QPointer<const QWidget> owner_;
+  std::array<QLineEdit*, 3> boxes_{};  // site, tank or line, technician
+  QPlainTextEdit* notes_ = nullptr;
 };
 
 }  // namespace varnock::ui

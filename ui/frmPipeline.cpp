@@ -1,9 +1,7 @@
 #include "frmPipeline.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -13,12 +11,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <limits>
 
 #include "Equivalence.h"
 #include "Failure.h"
+#include "FileDialogs.h"
 #include "Handlers.h"
 #include "Identity.h"
 #include "Layout.h"
@@ -27,10 +25,13 @@
 #include "NumberText.h"
 #include "Placement.h"
 #include "Printing.h"
+#include "Record.h"
+#include "TestRecord.h"
 #include "TextBoxes.h"
 #include "Texts.h"
 #include "frmAbout.h"
 #include "frmDetails.h"
+#include "frmRecord.h"
 
 namespace varnock::ui {
 namespace eq = equivalence;
@@ -105,27 +106,6 @@ QString AsRead(const std::string& text) {
   } catch (const Failure&) {
     return text.empty() ? QString::fromUtf8(texts::kEmptyEntry) : QString::fromStdString(Quoted(text));
   }
-}
-
-// The platform's save dialog, where the last PDF was saved or else in the
-// user's documents folder, with the page's name; empty when cancelled. The
-// dialog asks before replacing a file.
-QString AskPdfName(QWidget* window, const QString& pageName) {
-  static QString lastFolder;
-  QString folder = lastFolder;
-  if (folder.isEmpty() || !QDir(folder).exists()) {
-    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  }
-  if (!QDir(folder).exists()) folder = QDir::homePath();
-  QFileDialog dialog(window, QStringLiteral("Save as PDF"), QDir(folder).filePath(pageName),
-                     QStringLiteral("PDF documents (*.pdf)"));
-  dialog.setObjectName(QStringLiteral("dlgSavePdf"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString file = dialog.selectedFiles().first();
-  lastFolder = QFileInfo(file).path();
-  return file;
 }
 
 }  // namespace
@@ -219,7 +199,8 @@ auto frmPipeline::EntriesInForce() { return std::tie(Module1::strLR, Module1::st
 
 void frmPipeline::RememberWhatWasCalculated() {
   calculatedFrom_ = EntriesInForce();
-  calculated_ = Numbers{AsRead(Module1::strLR), AsRead(Module1::strRef), AsRead(Module1::strActual)};
+  calculated_ = Numbers{AsRead(Module1::strLR),     AsRead(Module1::strRef),     AsRead(Module1::strActual),
+                        TextToReal(Module1::strLR), TextToReal(Module1::strRef), TextToReal(Module1::strActual)};
 }
 
 bool frmPipeline::ResultsAreCurrent() const { return calculated_ && calculatedFrom_ == EntriesInForce(); }
@@ -232,18 +213,23 @@ void frmPipeline::ShowWhetherResultsAreCurrent() {
   if (!IsLoaded()) return;
   for (Box own : {Box::txtLR, Box::txtRef}) MarkInForce(BoxOf(own), options_[3]->isChecked());
   mnuCopyResults_->setEnabled(ResultsAreCurrent());
+  mnuAddToRecord_->setEnabled(ResultsAreCurrent());
   if (!calculated_) return;
   const QString reason = ResultsAreCurrent() ? QString() : QString::fromUtf8(texts::kOutOfDate).arg(CalculatedFor());
   for (ResultBox* box : results_) box->SetOutOfDate(reason);
 }
 
-PageText frmPipeline::PageRecord() const {
-  QString pair = QString::fromUtf8(texts::kPairOwn);
+QString frmPipeline::FixedPairChosen() const {
   for (const QRadioButton* option : options_) {
-    if (option->isChecked() && !option->text().isEmpty()) {
-      pair = QString::fromUtf8(texts::kPairFixed).arg(option->text());
-    }
+    if (option->isChecked() && !option->text().isEmpty()) return option->text();
   }
+  return {};
+}
+
+PageText frmPipeline::PageRecord() const {
+  const QString fixed = FixedPairChosen();
+  const QString pair =
+      fixed.isEmpty() ? QString::fromUtf8(texts::kPairOwn) : QString::fromUtf8(texts::kPairFixed).arg(fixed);
   QStringList summary{pair,
                       QString::fromUtf8(texts::kPageLeakRate).arg(AsRead(Module1::strLR), AsRead(Module1::strRef)),
                       QString::fromUtf8(texts::kPagePressure).arg(AsRead(Module1::strActual))};
@@ -258,8 +244,8 @@ PageText frmPipeline::PageRecord() const {
   } else {
     summary << QString::fromUtf8(texts::kPageGallons).arg(gal) << QString::fromUtf8(texts::kPageMillilitres).arg(ml);
   }
-  const frmDetails& details = Instance<frmDetails>();
-  return {QString::fromUtf8(title), PageName(details.Site()), details.PageLines(), summary};
+  const TestRecord& record = OpenRecord();
+  return {QString::fromUtf8(title), PageName(record.Site()), record.PageLines(), record.PageNotes(), summary};
 }
 
 void frmPipeline::BuildMenus(QWidget* window) {
@@ -267,6 +253,7 @@ void frmPipeline::BuildMenus(QWidget* window) {
   window->layout()->setMenuBar(bar);
   QMenu* mnuFile = Menu(bar, "mnuFile", "&File");
   QAction* mnuDetails = MenuEntry(mnuFile, "mnuDetails", "Record &Details\u2026");
+  QAction* mnuRecord = MenuEntry(mnuFile, "mnuRecord", "Test &Record\u2026");
   QAction* mnuPrint = MenuEntry(mnuFile, "mnuPrint", "&Print");
   QAction* mnuSavePdf = MenuEntry(mnuFile, "mnuSavePdf", "Save &as PDF\u2026");
   Separator(mnuFile, "mnublank0");
@@ -275,6 +262,8 @@ void frmPipeline::BuildMenus(QWidget* window) {
   QMenu* mnuEdit = Menu(bar, "mnuEdit", "&Edit");
   mnuCopyResults_ = MenuEntry(mnuEdit, "mnuCopyResults", "&Copy Results", false);
   mnuCopyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  mnuAddToRecord_ = MenuEntry(mnuEdit, "mnuAddToRecord", "&Add to Record", false);
+  mnuAddToRecord_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 
   QMenu* mnuWeblinks = Menu(bar, "mnuWeblinks", "&Weblinks", false);
   MenuEntry(mnuWeblinks, "mnuHolvane", "&" VARNOCK_COMPANY " Website");
@@ -292,6 +281,8 @@ void frmPipeline::BuildMenus(QWidget* window) {
   UsePlatformMenuFont(bar);
 
   Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
+  Bind(mnuRecord, &QAction::triggered, [this] { Instance<frmRecord>().ShowFrom(Window()); });
+  Bind(mnuAddToRecord_, &QAction::triggered, [this] { mnuAddToRecord_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });
   Bind(mnuSavePdf, &QAction::triggered, [this] { mnuSavePdf_Click(); });
   Bind(mnuCopyResults_, &QAction::triggered, [this] { mnuCopyResults_Click(); });
@@ -306,6 +297,7 @@ void frmPipeline::Unloaded() {
   results_ = {};
   options_ = {};
   mnuCopyResults_ = nullptr;
+  mnuAddToRecord_ = nullptr;
   calculated_.reset();
 }
 
@@ -313,7 +305,7 @@ QWidget* frmPipeline::Client() const {
   return Window()->findChild<QWidget*>(QStringLiteral("client"), Qt::FindDirectChildrenOnly);
 }
 
-void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().Show(); }
+void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().ShowOn(Window()); }
 
 // What the user is still typing in the leak-rate box is read as they will
 // see it once they leave the box. Only the own pair's: a fixed pair's rate
@@ -333,11 +325,27 @@ void frmPipeline::mnuPrint_Click() {
 void frmPipeline::mnuSavePdf_Click() {
   TidyLeakRate();
   const PageText page = PageRecord();
-  const QString file = AskPdfName(Window(), page.name);
+  const QString file =
+      AskSaveName(Window(), "dlgSavePdf", QStringLiteral("Save as PDF"), page.name, texts::kPdfFiles, "pdf");
   if (!file.isEmpty()) SavePage(Client(), page, file);
 }
 
-void frmPipeline::mnuExit_Click() { Unload(); }
+void frmPipeline::mnuExit_Click() { Close(); }
+
+// The record's lines must not go with the window that adds them.
+bool frmPipeline::CanClose() { return Instance<frmRecord>().AskToKeepChanges(); }
+
+void frmPipeline::mnuAddToRecord_Click() {
+  TidyLeakRate();
+  if (!ResultsAreCurrent()) return;
+  const QString fixed = FixedPairChosen();
+  const std::string pair = fixed.isEmpty() ? texts::kOwnPair : fixed.toStdString();
+  const QString time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  Instance<frmRecord>().AddLine(
+      record::Calculated(time.toStdString(), OpenRecord().NextLineName().toStdString(), pair, calculated_->rateNumber,
+                         calculated_->referenceNumber, calculated_->actualNumber),
+      Window());
+}
 
 // One line a report can take: both results with their units and what they belong to.
 void frmPipeline::mnuCopyResults_Click() {

@@ -35,6 +35,7 @@ class frmPipeline : public Form, public CalculatorControls {
   std::unique_ptr<QWidget> Build() override;
   void Form_Load() override;
   void Unloaded() override;
+  bool CanClose() override;
 
  private:
   void Wire(const Controls& controls);
@@ -55,6 +56,9 @@ class frmPipeline : public Form, public CalculatorControls {
   void mnuSavePdf_Click();
   void mnuExit_Click();
   void mnuCopyResults_Click();
+  void mnuAddToRecord_Click();
+  // The caption of the fixed pair chosen; empty for the own pair.
+  QString FixedPairChosen() const;
   void mnuAbout_Click();
   QLineEdit* BoxOf(Box box) const;
 
@@ -62,11 +66,13 @@ class frmPipeline : public Form, public CalculatorControls {
   std::array<ResultBox*, 2> results_{};
   std::array<QRadioButton*, 4> options_{};
   QAction* mnuCopyResults_ = nullptr;
+  QAction* mnuAddToRecord_ = nullptr;
   // The entries in force at the last successful calculation, as typed and as
   // read as numbers ("0.2", "30", "45"); none before it.
   std::tuple<std::string, std::string, std::string> calculatedFrom_;
   struct Numbers {
     QString rate, reference, actual;
+    double rateNumber, referenceNumber, actualNumber;
   };
   std::optional<Numbers> calculated_;
 };

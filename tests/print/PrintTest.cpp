@@ -17,6 +17,7 @@
 #include "AppIdentity.h"
 #include "Forms.h"
 #include "Handlers.h"
+#include "TestRecord.h"
 #include "WindowTestSupport.h"
 #include "frmPipeline.h"
 
@@ -65,9 +66,11 @@ struct Page {
   }
 };
 
-Page ReadPage(const QString& pdf) {
+Page ReadPage(const QString& pdf, int number = 1) {
   Page page;
-  const QString xml = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const QString n = QString::number(number);
+  const QString xml = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                                            QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
   const auto size = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")).match(xml);
   page.size = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
   const QRegularExpression word(QStringLiteral(
@@ -81,18 +84,14 @@ Page ReadPage(const QString& pdf) {
   }
   QTemporaryDir scratch;
   RunTool(QStringLiteral("pdftoppm"),
-          {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"), QStringLiteral("-png"),
-           QStringLiteral("-singlefile"), pdf, scratch.filePath(QStringLiteral("page"))});
+          {QStringLiteral("-f"), n, QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"),
+           QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, scratch.filePath(QStringLiteral("page"))});
   EXPECT_TRUE(page.image.load(scratch.filePath(QStringLiteral("page.png")))) << pdf.toStdString();
   return page;
 }
 
-// What every page is, whatever it records: each word dark on the paper, 15 mm
-// from the edges and clear of every other; the title above the drawing, the
-// summary below it and the footer last; the dot in the selected option's
-// circle only (the option whose caption starts with `selected`, none for the
-// user's own pair).
-void ExpectARecord(const Page& page, const QString& selected) {
+// Each word dark on the paper, 15 mm from the edges and clear of every other.
+void ExpectEveryWordReadable(const Page& page) {
   constexpr double kMargin = 15 / 25.4 * 72;
   const QRectF inside =
       QRectF(QPointF(), page.size).adjusted(kMargin, kMargin, -kMargin, -kMargin).adjusted(-1, -1, 1, 1);
@@ -106,6 +105,14 @@ void ExpectARecord(const Page& page, const QString& selected) {
           << text.toStdString() << " overlaps " << page.words[j].text.toStdString();
     }
   }
+}
+
+// What every calculation page is: its words readable; the title above the
+// drawing, the summary below it and the footer last; the dot in the selected
+// option's circle only (the option whose caption starts with `selected`,
+// none for the user's own pair).
+void ExpectARecord(const Page& page, const QString& selected) {
+  ExpectEveryWordReadable(page);
   const Page::Word *title = page.Find(QStringLiteral("Equivalent")), *frame = page.Find(QStringLiteral("Select")),
                    *label = page.Find(QStringLiteral("ml/min")), *summary = page.Find(QStringLiteral("Pair:")),
                    *footer = page.Find(QStringLiteral("Square-root"));
@@ -285,6 +292,44 @@ TEST_F(Printing, AJobThePrinterRefusesIsReported) {
   ASSERT_EQ(reports.size(), 1);
   EXPECT_TRUE(reports[0].contains(QStringLiteral("refused the job"))) << reports[0].toStdString();
   EXPECT_TRUE(Instance<frmPipeline>().IsLoaded());
+}
+
+// A record of 60 lines, their names and remarks long enough to wrap: pages
+// enough for every line, each numbered, with the table's header, and the
+// signature line at the end.
+TEST_F(Printing, ATestRecordOnAsManyPagesAsItNeeds) {
+  TestRecord& record = OpenRecord();
+  for (int i = 0; i < 60; ++i) {
+    record::Line line = record::Calculated("2026-12-09 14:05", "Premium unleaded line " + std::to_string(i + 1),
+                                           "own pair", 0.1, 15, 22.5);
+    line.measured = record::ReadMeasured(i % 2 == 0 ? "0.05" : "9 ml/min");
+    line.remarks = "detector alarmed in 40 s, pump off, sump dry and clean at the time of the test";
+    record.Add(std::move(line));
+  }
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("record.pdf"));
+  SaveDocument(
+      QStringLiteral("record"), [&record](QPagedPaintDevice& device) { PaintRecord(device, record); }, file);
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {file});
+  const int pages = QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(info).captured(1).toInt();
+  EXPECT_GE(pages, 3);
+  QStringList all;  // every page's words
+  for (int number = 1; number <= pages; ++number) {
+    const Page page = ReadPage(file, number);
+    ExpectEveryWordReadable(page);
+    QStringList words;
+    for (const Page::Word& word : page.words) words << word.text;
+    EXPECT_EQ(words.mid(0, 2), (QStringList{QStringLiteral("Test"), QStringLiteral("record")})) << number;
+    EXPECT_TRUE(page.Text().contains(QStringLiteral("Page %1 of %2").arg(number).arg(pages))) << number;
+    const bool header = words.contains(QStringLiteral("Verdict")) && words.contains(QStringLiteral("Remarks"));
+    EXPECT_TRUE(header || number == pages) << "the header on page " << number;
+    all += words;
+  }
+  for (int i = 1; i <= 60; ++i) EXPECT_TRUE(all.contains(QString::number(i))) << "line " << i << " is missing";
+  EXPECT_EQ(all.count(QStringLiteral("Pass:")), 30);
+  EXPECT_EQ(all.count(QStringLiteral("Fail:")), 30);
+  EXPECT_TRUE(all.join(QLatin1Char(' ')).contains(QStringLiteral("Technician's signature:")));
+  record.Save(folder.filePath(QStringLiteral("record.csv")));  // nothing unsaved for the tests that follow
 }
 
 }  // namespace

@@ -33,6 +33,7 @@
 #include "WindowTestSupport.h"
 #include "frmAbout.h"
 #include "frmPipeline.h"
+#include "frmRecord.h"
 #include "frmSplash.h"
 
 namespace varnock::ui {
@@ -56,10 +57,11 @@ class Windows : public WindowTest {
     QTest::keyClicks(box, QString::fromUtf8(keys));
   }
   QString Results() { return Box("txtELRgal")->text() + " " + Box("txtELRml")->text(); }
-  // Shows the three windows; gives every control of them.
+  // Shows the windows; gives every control of them.
   QList<QWidget*> ShowAllWindows() {
     ShowCalculator();
     Instance<frmAbout>().Show();
+    Instance<frmRecord>().ShowFrom(nullptr);
     Instance<frmSplash>().Show();
     QList<QWidget*> controls;
     for (const Form* form : LoadedForms()) controls += form->Window()->findChildren<QWidget*>();

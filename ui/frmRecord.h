@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointer>
+
+#include "Forms.h"
+#include "Record.h"
+
+class QLabel;
+class QTableView;
+
+namespace varnock::ui {
+
+// The test record's window: the record details above a table of its lines,
+// their measured values, verdicts and remarks; opened, saved and printed
+// from its File menu. Modeless and resizable; closing it only closes the
+// window, the record stays open while the program runs (TestRecord).
+class frmRecord : public Form {
+ public:
+  // Shows the window, centred on its owner the first time.
+  void ShowFrom(const QWidget* owner);
+  // Appends the line, then brings the window forward with it selected and
+  // its measured value ready to be typed.
+  void AddLine(record::Line line, const QWidget* owner);
+  // With unsaved changes, asks whether to save them; false when the user
+  // cancels (or the save dialog), and the program then goes on.
+  bool AskToKeepChanges();
+
+ protected:
+  std::unique_ptr<QWidget> Build() override;
+  void Unloaded() override;
+  bool CanClose() override;
+
+ private:
+  void BuildMenus(QWidget* window);
+  void ShowState();
+  int CurrentRow() const;
+  void SelectRow(int row, int column);
+  void mnuOpen_Click();
+  bool mnuSave_Click();
+  bool mnuSaveAs_Click();
+  void mnuPrint_Click();
+  void mnuSavePdf_Click();
+  void mnuRemove_Click();
+  void mnuMove_Click(int by);
+  void mnuDetails_Click();
+
+  QPointer<const QWidget> owner_;
+  QTableView* table_ = nullptr;
+  QLabel* details_ = nullptr;
+};
+
+}  // namespace varnock::ui
