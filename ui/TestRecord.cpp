@@ -31,9 +31,8 @@ int TestRecord::rowCount(const QModelIndex& parent) const {
 int TestRecord::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QString TestRecord::ColumnName(Column column) {
-  static const char* const names[kColumns] = {"Time",      "Line",   "Pair",   "Rate at reference",
-                                              "Tested at", "gal/h",  "ml/min", "Measured",
-                                              "Verdict",   "Remarks"};
+  static const char* const names[kColumns] = {"Time",  "Line",   "Pair",     "Rate at reference", "Tested at",
+                                              "gal/h", "ml/min", "Measured", "Verdict",           "Remarks"};
   return QString::fromUtf8(names[column]);
 }
 

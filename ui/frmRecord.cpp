@@ -92,7 +92,6 @@ std::unique_ptr<QWidget> frmRecord::Build() {
   window->resize(Px(14400), Px(6000));
   CentreOn(window.get(), owner_);
   QObject::connect(&OpenRecord(), &TestRecord::StateChanged, window.get(), [this] { ShowState(); });
-  ShowState();
   return window;
 }
 
@@ -135,6 +134,8 @@ void frmRecord::BuildMenus(QWidget* window) {
   Bind(mnuUp, &QAction::triggered, [this] { mnuMove_Click(-1); });
   Bind(mnuDown, &QAction::triggered, [this] { mnuMove_Click(+1); });
 }
+
+void frmRecord::Form_Load() { ShowState(); }
 
 void frmRecord::Unloaded() {
   table_ = nullptr;

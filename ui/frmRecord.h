@@ -27,6 +27,7 @@ class frmRecord : public Form {
 
  protected:
   std::unique_ptr<QWidget> Build() override;
+  void Form_Load() override;
   void Unloaded() override;
   bool CanClose() override;
 

@@ -61,6 +61,7 @@ TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
   auto* table = Find<QTableView>(window, "tblLines");
   TestRecord& record = OpenRecord();
   ASSERT_EQ(record.rowCount(), 2);
+  EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Test Record"))) << "named when it first opens";
   EXPECT_EQ(table->currentIndex(), record.index(1, TestRecord::Measured)) << "the new line's measured value";
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr) << "ready to be typed";

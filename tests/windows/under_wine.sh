@@ -23,7 +23,7 @@ export WINEPREFIX=$(mktemp -d /tmp/varnock-wine.XXXXXX) WINEDEBUG=-all WINEDLLOV
 scratch=$(mktemp -d)
 pid= wm=
 trap 'kill $pid $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; [ -n "${VARNOCK_FAIL_SHOT:-}" ] && import -window root "$VARNOCK_FAIL_SHOT"; exit 1; }
 # A step without a check of its own (wineboot, the installer, reg) still says
 # which one stopped the test, and how much room the prefix had.
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?; free in /tmp: $(df -h --output=avail /tmp | tail -n 1)" >&2' ERR
@@ -146,6 +146,46 @@ import -window root -crop "$(on_screen "$calculator" "$RESULTS_BOX")" "$scratch/
 convert "$scratch/own.png" -colorspace Gray -resize 400% "$scratch/own-large.png"
 read -r -d '' results < <(tesseract "$scratch/own-large.png" - --psm 6 2>/dev/null | tr -s ' \n' '  '; printf '\0') || true
 [ "$(echo $results)" = "0.011 0.6691" ] || fail "0.00, Alt, Alt, 5 gave \"$(echo $results)\", not 0.011 and 0.6691 (0.005 gal/h)"
+
+# The test record: two lines added, the first measured, saved, opened again
+# and printed; the window closed before Exit, as it would keep the program on.
+xdotool windowfocus --sync "$calculator" key --clearmodifiers ctrl+shift+a
+record=$(wait_window 20 --name "^Test Record") || fail "no record window"
+sleep 1
+xdotool type --delay 50 0.005
+xdotool key Return
+xdotool windowfocus --sync "$calculator" key --clearmodifiers ctrl+shift+a
+sleep 1
+xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+s
+dialog=$(wait_window 20 --name '^Save Test Record$') || fail "no save dialog for the record"
+sleep 1
+xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
+xdotool type --delay 20 'C:\varnock-record.csv'
+xdotool key Return
+csv="$WINEPREFIX/drive_c/varnock-record.csv"
+for _ in $(seq 100); do [ -s "$csv" ] && break; sleep 0.1; done
+sleep 0.5
+[ "$(grep -c ',own pair,' "$csv")" -eq 2 ] || fail "the saved record does not hold two lines: $(cat "$csv")"
+grep -q 'Pass: 0.005 gal/h measured, below 0.011 gal/h' "$csv" || fail "no verdict in the saved record: $(cat "$csv")"
+xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+o
+dialog=$(wait_window 20 --name '^Open Test Record$') || fail "no open dialog for the record"
+sleep 1
+xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
+xdotool type --delay 20 'C:\varnock-record.csv'
+xdotool key Return
+sleep 1
+xdotool getwindowname "$record" | grep -q 'varnock-record.csv' || fail "the record window does not name the file opened"
+pdfs=$(ls "$VARNOCK_PDF_OUT" | wc -l)
+xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+p
+for _ in $(seq 300); do [ "$(ls "$VARNOCK_PDF_OUT" | wc -l)" -gt "$pdfs" ] && break; sleep 0.1; done
+pdf=$(ls -t "$VARNOCK_PDF_OUT"/*.pdf 2>/dev/null | head -n 1)
+sleep 1
+page=$(pdftotext "$pdf" - | tr -s ' \n' '  ')
+for shown in "Test record" "Page 1 of 1" "Pass: 0.005"; do
+  [[ $page == *"$shown"* ]] || fail "the printed record does not read \"$shown\": $page"
+done
+xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+w
+sleep 0.5
 
 # Installing or uninstalling while the program runs is refused, leaving it
 # whole and registered (the uninstaller run in place, so that its exit code is
