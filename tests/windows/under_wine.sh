@@ -154,9 +154,14 @@ record=$(wait_window 20 --name "^Test Record") || fail "no record window"
 sleep 1
 xdotool type --delay 50 0.005
 xdotool key Return
-xdotool windowfocus --sync "$calculator" key --clearmodifiers ctrl+shift+a
+sleep 0.5
+xdotool windowactivate --sync "$calculator"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+shift+a
 sleep 1
-xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+s
+xdotool windowactivate --sync "$record"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+s
 dialog=$(wait_window 20 --name '^Save Test Record$') || fail "no save dialog for the record"
 sleep 1
 xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
