@@ -9,6 +9,7 @@
 #include "Forms.h"
 #include "Handlers.h"
 #include "Module1.h"
+#include "OffscreenMain.h"
 #include "frmPipeline.h"
 
 namespace {
@@ -30,11 +31,4 @@ BENCHMARK(CalculateEquivalentRates)->Repetitions(10)->ReportAggregatesOnly(true)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "OffscreenMain.h"
 #include "Printing.h"
 #include "Record.h"
 #include "TestRecord.h"
@@ -87,11 +88,4 @@ BENCHMARK(DrawEveryPage)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -56,11 +56,6 @@ std::unique_ptr<QWidget> frmSplash::Build() {
   const Controls controls = BuildControls(window.get(), kControls);
   CentreOnScreen(window.get());
   Wire(controls);
-  // Qt keeps every font it has loaded until the process ends: this window's
-  // own, bold in three sizes, would keep their files mapped and their shaping
-  // tables in memory for a window that never comes back. Once it is gone, the
-  // font cache goes too; the calculator's font is loaded again when next used.
-  QObject::connect(window.get(), &QObject::destroyed, [] { QFont::cleanup(); });
   return window;
 }
 

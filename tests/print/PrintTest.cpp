@@ -133,23 +133,6 @@ void ExpectARecord(const Page& page, const QString& selected) {
   }
 }
 
-// Answers the save dialog as a user does: goes to the folder, types the
-// file's name, then Enter.
-void AnswerSaveDialog(const QString& path) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, path] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    poll->deleteLater();
-    dialog->setDirectory(QFileInfo(path).path());
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    name->selectAll();
-    QTest::keyClicks(name, QFileInfo(path).fileName());
-    QTest::keyClick(name, Qt::Key_Return);
-  });
-  poll->start(50);
-}
-
 class Printing : public WindowTest {
  protected:
   void SetUp() override {
@@ -259,7 +242,7 @@ TEST_F(Printing, SaveAsPdfWithRecordDetails) {
 
   QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("record.pdf"));
-  AnswerSaveDialog(file);
+  AnswerFileDialog(file);
   Entry(window, "mnuSavePdf")->trigger();
   ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("record.pdf")});
@@ -276,7 +259,7 @@ TEST_F(Printing, SaveAsPdfWithRecordDetails) {
   EXPECT_TRUE(page.Text().contains(QRegularExpression(QStringLiteral(" 1234[0-9.]*\u2026 "))))
       << "no result cut with an ellipsis in its box";
 
-  AnswerSaveDialog(QStringLiteral("/proc/varnock-record.pdf"));
+  AnswerFileDialog(QStringLiteral("/proc/varnock-record.pdf"));
   Entry(window, "mnuSavePdf")->trigger();
   ASSERT_EQ(reports.size(), 1);
   EXPECT_TRUE(reports[0].startsWith(QStringLiteral("The PDF was not saved"))) << reports[0].toStdString();

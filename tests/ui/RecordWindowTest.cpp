@@ -27,21 +27,6 @@ struct Answers {
   std::vector<int> given_;
 };
 
-// Accepts the next file dialog with the file chosen.
-void ChooseInNextDialog(const QString& file) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, file] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    poll->deleteLater();
-    dialog->setDirectory(QFileInfo(file).path());
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    name->setText(QFileInfo(file).fileName());
-    QTest::keyClick(name, Qt::Key_Return);
-  });
-  poll->start(20);
-}
-
 class RecordWindow : public WindowTest {};
 
 TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
@@ -84,7 +69,7 @@ TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
     QTest::keyClick(table, Qt::Key_Delete);
     ASSERT_EQ(record.rowCount(), 1);
   }
-  ChooseInNextDialog(file);
+  AnswerFileDialog(file);
   QTest::keyClick(table, Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(window->isWindowModified());
   EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("visit.csv"))) << window->windowTitle().toStdString();
@@ -92,7 +77,7 @@ TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
   record.Remove(0);
   {
     const Answers answers({1});  // Don't Save, then open the saved file again
-    ChooseInNextDialog(file);
+    AnswerFileDialog(file);
     Entry(window, "mnuOpen")->trigger();
   }
   ASSERT_EQ(record.rowCount(), 1);

@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPalette>
 #include <QString>
 #include <QStringList>
@@ -39,6 +42,23 @@ inline QPalette DarkPalette() {
     dark.setColor(role, QColor(0xee, 0xee, 0xee));
   }
   return dark;
+}
+
+// Answers the next file dialog as a user does: goes to the folder, types the
+// file's name, then Enter.
+inline void AnswerFileDialog(const QString& path) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    poll->deleteLater();
+    dialog->setDirectory(QFileInfo(path).path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->selectAll();
+    QTest::keyClicks(name, QFileInfo(path).fileName());
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  poll->start(50);
 }
 
 // Records the message boxes instead of showing them (they would wait for a
