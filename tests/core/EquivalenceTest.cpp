@@ -150,6 +150,7 @@ TEST_F(Equivalence, ReportsSayWhatIsWrongAndWhatToDoAndLeadToTheEntry) {
        "The equivalent pressure \"abc\" is not a number. Type a pressure in psi, such as 30.",
        Box::txtActual},
       {{"3", " \t", "30"}, "The reference pressure is empty. Type a pressure in psi, such as 10.", Box::txtRef},
+      {{"3", "", ""}, "The equivalent pressure is empty. Type a pressure in psi, such as 30.", Box::txtActual},
       {{"x", "10", "30"}, "The leak rate \"x\" is not a number. Type a leak rate in gal/h, such as 0.2.", Box::txtLR},
       {{"3", "10", "45,5"},
        "The equivalent pressure \"45,5\" is not a number: use a point as the decimal mark (45.5, not 45,5) and no "
