@@ -58,6 +58,7 @@ TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
   EXPECT_EQ(record.CellText(0, TestRecord::Name), QStringLiteral("Line 1"));
   EXPECT_FALSE(record.setData(record.index(0, TestRecord::Measured), QStringLiteral("0,05")));
   EXPECT_EQ(reports.size(), 1) << "a measured value that is no number is refused";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; })) << "back from the report";
   EXPECT_TRUE(window->isWindowModified());
 
   {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -63,12 +64,20 @@ inline void AnswerFileDialog(const QString& path) {
 
 // Records the message boxes instead of showing them (they would wait for a
 // user), failure reports apart from other messages; the real box comes back
-// when the recorder goes.
+// when the recorder goes. As a real box does, a stand-in takes the activation
+// while a report is up, and the desktop gives it back to the window
+// beneath only afterwards.
 class MessageRecorder {
  public:
   MessageRecorder() {
     SetMessagePresenter([this](const QString& text, MessageKind kind) {
-      (kind == MessageKind::FailureReport ? reports : messages).push_back(text);
+      if (kind != MessageKind::FailureReport) return messages.push_back(text);
+      reports.push_back(text);
+      const QPointer<QWidget> beneath = QApplication::activeWindow();
+      QApplication::setActiveWindow(&standIn_);
+      QTimer::singleShot(0, [beneath] {
+        if (beneath) QApplication::setActiveWindow(beneath);
+      });
     });
   }
   ~MessageRecorder() { SetMessagePresenter(nullptr); }
@@ -76,6 +85,9 @@ class MessageRecorder {
   MessageRecorder& operator=(const MessageRecorder&) = delete;
 
   QStringList reports, messages;
+
+ private:
+  QWidget standIn_;
 };
 
 // The window tests' fixture: messages recorded, the calculator shown and
