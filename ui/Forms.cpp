@@ -74,6 +74,22 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+namespace {
+// A function's own static: the units list their kinds before main, in no set order.
+std::vector<Form& (*)()>& Kinds() {
+  static std::vector<Form& (*)()> kinds;
+  return kinds;
+}
+}  // namespace
+
+void ListForm(Form& (*instance)()) { Kinds().push_back(instance); }
+
+std::vector<Form*> AllForms() {
+  std::vector<Form*> forms;
+  for (const auto instance : Kinds()) forms.push_back(&instance());
+  return forms;
+}
+
 bool AnyWindowLoaded() { return !loaded.empty(); }
 
 std::vector<Form*> LoadedForms() { return loaded; }

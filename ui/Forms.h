@@ -52,6 +52,16 @@ F& Instance() {
   return *instance;
 }
 
+// Every window kind of the program, each listed by its own unit with
+// ListKind, so that what holds for all windows is checked on a new one too.
+std::vector<Form*> AllForms();
+void ListForm(Form& (*instance)());
+template <class F>
+bool ListKind() {
+  ListForm([]() -> Form& { return Instance<F>(); });
+  return true;
+}
+
 bool AnyWindowLoaded();
 // The windows loaded now, in the order they were loaded.
 std::vector<Form*> LoadedForms();

@@ -16,6 +16,8 @@ namespace varnock::ui {
 
 namespace {
 
+[[maybe_unused]] const bool kListed = ListKind<frmAbout>();
+
 const ControlDef kControls[] = {
     {"Frame1", Kind::Frame, nullptr, {120, 720, 6135, 2175}, "", 5},
     {"Image2", Kind::Logo, "Frame1", {120, 240, 2775, 1815}},

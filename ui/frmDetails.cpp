@@ -15,6 +15,8 @@
 namespace varnock::ui {
 namespace {
 
+[[maybe_unused]] const bool kListed = ListKind<frmDetails>();
+
 // Each detail's label, then its box; the box's accessible name is the name
 // the page gives the detail.
 const ControlDef kControls[] = {

@@ -37,6 +37,8 @@ namespace varnock::ui {
 namespace eq = equivalence;
 namespace {
 
+[[maybe_unused]] const bool kListed = ListKind<frmPipeline>();
+
 // The window's controls as stored. The captions beside the boxes fit
 // themselves to their texts; those before a box keep their right edge.
 const LabelLook kFitted{.autoSize = true};

@@ -23,6 +23,8 @@
 namespace varnock::ui {
 namespace {
 
+[[maybe_unused]] const bool kListed = ListKind<frmRecord>();
+
 // Each column's starting width in average characters; the user may widen any.
 constexpr int kColumnChars[TestRecord::kColumns] = {16, 14, 20, 18, 10, 8, 9, 13, 44, 24};
 

@@ -17,6 +17,8 @@ namespace varnock::ui {
 
 namespace {
 
+[[maybe_unused]] const bool kListed = ListKind<frmSplash>();
+
 const ControlDef kControls[] = {
     {"Frame1", Kind::Frame, nullptr, {120, 480, 5400, 2085}, "", 0},
     {"Timer1", Kind::Timer, "Frame1", {}, "", {}, {}, nullptr, true, false, false, 3000},
