@@ -363,8 +363,11 @@ TEST_F(Windows, AboutIsOneWindowThatClosesEveryWayAndComesBackFresh) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), kVersionCaption);
     Find<QLabel>(about, "lblVersion")->setText(QStringLiteral("stale"));
+    Instance<frmPipeline>().Window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Instance<frmPipeline>().Window()));
     Entry(Instance<frmPipeline>().Window(), "mnuAbout")->trigger();
     EXPECT_EQ(Instance<frmAbout>().Window(), about);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about)) << "chosen again, it comes forward";
     EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), QStringLiteral("stale")) << "the load handler ran again";
     EXPECT_FALSE(about->isModal());
     Click("cmdCalculate");
