@@ -594,6 +594,26 @@ TEST_F(Windows, WhatIsBeingTypedSurvivesAltAWindowSwitchAndAMenu) {
   EXPECT_EQ(Box("txtLR")->text(), QStringLiteral("0.005"));
 }
 
+// Each pair chosen is the pair calculated with; typing into either box of the
+// own pair after a fixed pair was chosen takes the own pair again.
+TEST_F(Windows, EachChoiceOfPairIsThePairCalculated) {
+  ShowCalculator();
+  Click("Option4");
+  TypeInto("txtLR", "2");
+  TypeInto("txtRef", "20");
+  const struct {
+    const char *choose, *typeInto, *results;
+  } rows[] = {{"Option3", nullptr, "0.082 5.1507"},   {"Option2", nullptr, "0.2 12.6167"},
+              {"Option1", nullptr, "5.196 327.7906"}, {"Option4", nullptr, "2.449 154.522"},
+              {"Option2", "txtLR", "2.449 154.522"},  {"Option3", "txtRef", "2.449 154.522"}};
+  for (const auto& row : rows) {
+    Click(row.choose);
+    if (row.typeInto != nullptr) TypeInto(row.typeInto, row.typeInto == std::string("txtLR") ? "2" : "20");
+    Click("cmdCalculate");
+    EXPECT_EQ(Results(), QString::fromUtf8(row.results)) << row.choose << " " << (row.typeInto ? row.typeInto : "");
+  }
+}
+
 TEST_F(Windows, SessionsThroughTheRealWindow) {
   ShowCalculator();
   Click("Option2");
