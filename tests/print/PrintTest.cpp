@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "AppIdentity.h"
+#include "Failure.h"
 #include "Forms.h"
 #include "Handlers.h"
 #include "TestRecord.h"
@@ -167,7 +169,9 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   // Not in a minute's last seconds, so that the footer's minute is the one read here.
   if (QTime::currentTime().second() >= 55) QTest::qWait((61 - QTime::currentTime().second()) * 1000);
   const QString printedAt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // the printer's A4, not the locale's Letter
   Entry(window, "mnuPrint")->trigger();
+  QLocale::setDefault(QLocale::c());
   ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Pdfs().size() > before.size(); }, 60000)) << "no PDF arrived";
   QTest::qWait(500);  // let cups-pdf finish writing
@@ -190,6 +194,7 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
   ASSERT_FALSE(jobs.isEmpty()) << "the scheduler kept no job file";
   const QString sent = spool.filePath(jobs.first());
   const Page page = ReadPage(sent);
+  EXPECT_NEAR(page.size.width(), 595.3, 1) << "not on the printer's A4";
   ExpectARecord(page, QStringLiteral("0.2"));
   for (const QString& shown :
        {QStringLiteral("Equivalent leak rate: out of date %1 %2 \u00b7 %3")
@@ -242,9 +247,12 @@ TEST_F(Printing, SaveAsPdfWithRecordDetails) {
 
   QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("record.pdf"));
-  AnswerFileDialog(file);
+  ASSERT_TRUE(QDir::home().mkpath(QStringLiteral("Documents")));
+  QString openedIn;
+  AnswerFileDialog(folder.filePath(QStringLiteral("record")), &openedIn);  // the suffix left to the program
   Entry(window, "mnuSavePdf")->trigger();
   ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+  EXPECT_EQ(openedIn, QDir::home().filePath(QStringLiteral("Documents"))) << "the first save goes to the documents";
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("record.pdf")});
   const Page page = ReadPage(file);
   ExpectARecord(page, QString());
@@ -289,10 +297,16 @@ TEST_F(Printing, ATestRecordOnAsManyPagesAsItNeeds) {
     line.remarks = "detector alarmed in 40 s, pump off, sump dry and clean at the time of the test";
     record.Add(std::move(line));
   }
+  record.SetDetails({QStringLiteral("North yard ").repeated(30), {}, {}, {}});  // cut to one line on the page
   QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("record.pdf"));
-  SaveDocument(
-      QStringLiteral("record"), [&record](QPagedPaintDevice& device) { PaintRecord(device, record); }, file);
+  const auto paint = [&record](QPagedPaintDevice& device) { PaintRecord(device, record); };
+  SaveDocument(QStringLiteral("record"), paint, file);
+  // A document that cannot take its name is reported, and what has it stays.
+  const QString taken = folder.filePath(QStringLiteral("taken.pdf"));
+  const auto takenMidway = [&](QPagedPaintDevice& device) { paint(device), QDir().mkdir(taken); };
+  EXPECT_THROW(SaveDocument(QStringLiteral("record"), takenMidway, taken), Failure);
+  EXPECT_TRUE(QFileInfo(taken).isDir());
   const QString info = RunTool(QStringLiteral("pdfinfo"), {file});
   const int pages = QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(info).captured(1).toInt();
   EXPECT_GE(pages, 3);
@@ -306,6 +320,11 @@ TEST_F(Printing, ATestRecordOnAsManyPagesAsItNeeds) {
     EXPECT_TRUE(page.Text().contains(QStringLiteral("Page %1 of %2").arg(number).arg(pages))) << number;
     const bool header = words.contains(QStringLiteral("Verdict")) && words.contains(QStringLiteral("Remarks"));
     EXPECT_TRUE(header || number == pages) << "the header on page " << number;
+    QSet<int> siteLines;  // the tops of the site's words, which head the first page
+    for (const Page::Word& word : page.words) {
+      if (word.text == QStringLiteral("yard")) siteLines << qRound(word.box.top());
+    }
+    EXPECT_EQ(siteLines.size(), number == 1 ? 1 : 0) << "the site's lines on page " << number;
     all += words;
   }
   for (int i = 1; i <= 60; ++i) EXPECT_TRUE(all.contains(QString::number(i))) << "line " << i << " is missing";

@@ -65,6 +65,8 @@ for _ in $(seq 100); do [ -S "$socket" ] && break; sleep 0.05; done
 [ -S "$socket" ] || { echo "the CUPS scheduler did not start" >&2; cat "$scratch/log/error_log" >&2 || true; exit 1; }
 lpadmin -h "$socket" -p VarnockPDF -E -v "cups-pdf:/$instance" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 lpadmin -h "$socket" -d VarnockPDF
+# A4 paper, as an administrator sets it: the tests print under a Letter locale.
+lpadmin -h "$socket" -p VarnockPDF -o media-default=iso_a4_210x297mm
 
 status=0
 CUPS_SERVER=$socket VARNOCK_PDF_OUT=$scratch/pdf VARNOCK_CUPS_SPOOL=$scratch/spool HOME=$scratch "$@" || status=$?

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -94,6 +95,27 @@ TEST_F(RecordWindow, LinesAreAddedEditedRemovedSavedOpenedAndNeverLostOnExit) {
     EXPECT_EQ(answers.asked.size(), 2);
   }
   record.Open(file);  // nothing unsaved for the tests that follow
+}
+
+// Record Details change the record by OK only; on the page each detail is
+// one line, and a detail of blanks alone is left out.
+TEST_F(RecordWindow, DetailsChangeByOkAndHeadThePageOneLineEach) {
+  TestRecord& record = OpenRecord();
+  const QString before = record.GivenDetails().site;
+  for (const char* button : {"cmdCancel", "cmdOK"}) {
+    Entry(ShowCalculator(), "mnuDetails")->trigger();
+    QWidget* details = QApplication::activeModalWidget();
+    ASSERT_NE(details, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(details));
+    QTest::keyClicks(QApplication::focusWidget(), "Depot 7");
+    QTest::mouseClick(Find<QPushButton>(details, button), Qt::LeftButton);
+    EXPECT_EQ(record.GivenDetails().site, button == std::string("cmdOK") ? QStringLiteral("Depot 7") : before);
+  }
+  record.SetDetails({QStringLiteral(" \t"), QStringLiteral("Tank 3\n  north"), {}, QStringLiteral(" ")});
+  EXPECT_EQ(record.PageLines(), QStringList{QStringLiteral("Tank or line: Tank 3 north")});
+  EXPECT_EQ(record.PageNotes(), QString());
+  const QTemporaryDir folder;
+  record.Save(folder.filePath(QStringLiteral("details.csv")));  // nothing unsaved for the tests that follow
 }
 
 }  // namespace

@@ -46,13 +46,14 @@ inline QPalette DarkPalette() {
 }
 
 // Answers the next file dialog as a user does: goes to the folder, types the
-// file's name, then Enter.
-inline void AnswerFileDialog(const QString& path) {
+// file's name, then Enter. Keeps the folder the dialog opened in, if asked.
+inline void AnswerFileDialog(const QString& path, QString* openedIn = nullptr) {
   auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, path] {
+  QObject::connect(poll, &QTimer::timeout, [poll, path, openedIn] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     poll->deleteLater();
+    if (openedIn != nullptr) *openedIn = dialog->directory().path();
     dialog->setDirectory(QFileInfo(path).path());
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     name->selectAll();

@@ -339,13 +339,18 @@ TEST_F(Windows, UnavailableMenuEntriesCannotBeChosen) {
   EXPECT_TRUE(QTest::qWaitFor([] { return Instance<frmAbout>().IsLoaded(); }, 1000));
 }
 
+// Even for a calculator dragged half off the screen at a corner.
 TEST_F(Windows, AboutOpensWhollyOnTheScreenBesideACalculatorAtItsEdge) {
   QWidget* window = ShowCalculator();
   const QRect screen = window->screen()->availableGeometry();
-  window->move(screen.topLeft());
-  Entry(window, "mnuAbout")->trigger();
-  EXPECT_TRUE(screen.contains(Instance<frmAbout>().Window()->frameGeometry()))
-      << Instance<frmAbout>().Window()->frameGeometry().x();
+  const QPoint half(window->width() / 2, window->height() / 2);
+  for (const QPoint corner : {screen.topLeft() - half, screen.bottomRight() - half}) {
+    window->move(corner);
+    Entry(window, "mnuAbout")->trigger();
+    const QRect about = Instance<frmAbout>().Window()->frameGeometry();
+    EXPECT_TRUE(screen.contains(about)) << about.x() << "," << about.y();
+    Instance<frmAbout>().Unload();
+  }
 }
 
 // About is one modeless window however often it is chosen, the calculator
@@ -628,6 +633,9 @@ TEST_F(Windows, SessionsThroughTheRealWindow) {
     EXPECT_EQ(Box("txtELRml")->accessibleDescription(), reason);
     EXPECT_EQ(Box("txtELRml")->font().strikeOut(), !reason.isEmpty());
     EXPECT_TRUE(Box("txtELRml")->toolTip().contains(reason));
+    for (const char* entry : {"mnuCopyResults", "mnuAddToRecord"}) {
+      EXPECT_EQ(Entry(Instance<frmPipeline>().Window(), entry)->isEnabled(), reason.isEmpty()) << entry;
+    }
     return reason;
   };
   EXPECT_EQ(outOfDate(), QString());
