@@ -167,19 +167,23 @@ TEST_F(Printing, OnePageWithTheWindowAsTextAndWhenItWasPrinted) {
 
   const QStringList before = Pdfs();
   // Not in a minute's last seconds, so that the footer's minute is the one read here.
-  if (QTime::currentTime().second() >= 55) QTest::qWait((61 - QTime::currentTime().second()) * 1000);
+  ASSERT_TRUE(QTest::qWaitFor([] { return QTime::currentTime().second() < 55; }, 10000));
   const QString printedAt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // the printer's A4, not the locale's Letter
   Entry(window, "mnuPrint")->trigger();
   QLocale::setDefault(QLocale::c());
   ASSERT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Pdfs().size() > before.size(); }, 60000)) << "no PDF arrived";
-  QTest::qWait(500);  // let cups-pdf finish writing
   QString pdf;
   for (const QString& name : Pdfs()) {
     if (!before.contains(name)) pdf = QDir(output).filePath(name);
   }
-  EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+  // Read once cups-pdf has written it whole.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")));
+      },
+      30000));
   // Named by the job's title, to the second, so that the next print does not replace it.
   EXPECT_TRUE(
       pdf.contains(QRegularExpression(QStringLiteral("Varnock.[0-9-]{10}.[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}\\.pdf$"))))

@@ -233,7 +233,10 @@ TEST_F(Windows, ResultsAreReadableWholeAndClear) {
   ShowCalculator();  // the dark palette comes while it is shown, as when the desktop is switched to dark
   for (const QPalette& palette : {before, DarkPalette()}) {
     QApplication::setPalette(palette);
-    QTest::qWait(50);                                           // the change reaches the widgets through the event loop
+    // The change reaches the widgets through the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+      return Box("txtELRgal")->palette().color(QPalette::Disabled, QPalette::Text) == palette.color(QPalette::Text);
+    }));
     if (!Box("txtELRgal")->text().isEmpty()) expectReadable();  // current results, before any other event
     Click("Option4");
     TypeInto("txtLR", "1234.5678");
