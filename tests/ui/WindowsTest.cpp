@@ -331,9 +331,8 @@ TEST_F(Windows, UnavailableMenuEntriesCannotBeChosen) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 1000));
   QTest::keyClick(help, Qt::Key_R);  // Readme
   QTest::keyClick(help, Qt::Key_E);  // EPA Background Information
+  EXPECT_TRUE(help->isVisible()) << "an unavailable entry was chosen";
   QTest::keyClick(help, Qt::Key_Escape);
-  EXPECT_TRUE(reports.isEmpty());
-  EXPECT_TRUE(messages.isEmpty());
   EXPECT_FALSE(Instance<frmAbout>().IsLoaded());
   // The About entry is reached with its access key.
   QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
