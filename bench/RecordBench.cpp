@@ -62,7 +62,7 @@ void OpenAndShowInTheWindow(benchmark::State& state) {
   out.close();
   for (auto _ : state) {
     OpenRecord().Open(file);
-    varnock::ui::Instance<varnock::ui::frmRecord>().ShowFrom(nullptr);
+    varnock::ui::Instance<varnock::ui::frmRecord>().ShowOn(nullptr);
     QApplication::processEvents();  // laid out and painted
     state.PauseTiming();
     varnock::ui::Instance<varnock::ui::frmRecord>().Unload();

@@ -42,6 +42,11 @@ void Form::Show() {
   window->activateWindow();
 }
 
+void Form::ShowOn(const QWidget* owner) {
+  owner_ = owner;
+  Show();
+}
+
 void Form::Unload() {
   if (!IsLoaded()) return;
   QWidget* window = std::exchange(window_, nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -23,6 +24,9 @@ class Form : public QObject {
   void Load();
   // Loads if needed, then shows modeless; a shown window is only raised.
   void Show();
+  // Shows the window opened from another: one not loaded yet is first
+  // centred on its owner.
+  void ShowOn(const QWidget* owner);
   // Destroys the window; the handler that calls it (even the window's own) runs on.
   void Unload();
   // The user closes the window (its close box, Exit): unloaded unless
@@ -37,11 +41,14 @@ class Form : public QObject {
   virtual bool CanClose() { return true; }
   // The controls are gone: forget any pointers to them.
   virtual void Unloaded() {}
+  // The window this one was last opened from, while it lasts.
+  const QWidget* Owner() const { return owner_; }
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   QWidget* window_ = nullptr;
+  QPointer<const QWidget> owner_;
 };
 
 // The default instance of a window kind, made on first use and never

@@ -10,7 +10,6 @@
 #include "Look.h"
 #include "Placement.h"
 #include "TextBoxes.h"
-#include "frmPipeline.h"
 
 namespace varnock::ui {
 
@@ -47,7 +46,7 @@ std::unique_ptr<QWidget> frmAbout::Build() {
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   window->setFixedSize(Px(6405), Px(3285));
   const Controls controls = BuildControls(window.get(), kControls);
-  CentreOn(window.get(), Instance<frmPipeline>().Window());
+  CentreOn(window.get(), Owner());
   Wire(*window, controls);
   return window;
 }

@@ -35,11 +35,6 @@ constexpr std::pair<const char*, const char*> kLabelled[] = {
 
 }  // namespace
 
-void frmDetails::ShowOn(const QWidget* owner) {
-  owner_ = owner;
-  Show();
-}
-
 std::unique_ptr<QWidget> frmDetails::Build() {
   auto window = MakeWindow<Dialog>("frmDetails", QStringLiteral("Record Details"),
                                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -47,7 +42,7 @@ std::unique_ptr<QWidget> frmDetails::Build() {
   window->setFixedSize(Px(5520), Px(3090));
   window->setWindowModality(Qt::ApplicationModal);
   const Controls controls = BuildControls(window.get(), kControls);
-  CentreOn(window.get(), owner_);
+  CentreOn(window.get(), Owner());
   Wire(*window, controls);
   return window;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <array>
 
 #include "Forms.h"
@@ -16,10 +15,6 @@ namespace varnock::ui {
 // centred on the window it was opened from; the details belong to the
 // record open (TestRecord).
 class frmDetails : public Form {
- public:
-  // Shows the window centred on its owner.
-  void ShowOn(const QWidget* owner);
-
  protected:
   std::unique_ptr<QWidget> Build() override;
   void Unloaded() override;
@@ -29,7 +24,6 @@ class frmDetails : public Form {
   void cmdOK_Click();
   void cmdCancel_Click();
 
-  QPointer<const QWidget> owner_;
   std::array<QLineEdit*, 3> boxes_{};  // site, tank or line, technician
   QPlainTextEdit* notes_ = nullptr;
 };

@@ -283,7 +283,7 @@ void frmPipeline::BuildMenus(QWidget* window) {
   UsePlatformMenuFont(bar);
 
   Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
-  Bind(mnuRecord, &QAction::triggered, [this] { Instance<frmRecord>().ShowFrom(Window()); });
+  Bind(mnuRecord, &QAction::triggered, [this] { Instance<frmRecord>().ShowOn(Window()); });
   Bind(mnuAddToRecord_, &QAction::triggered, [this] { mnuAddToRecord_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });
   Bind(mnuSavePdf, &QAction::triggered, [this] { mnuSavePdf_Click(); });
@@ -358,7 +358,7 @@ void frmPipeline::mnuCopyResults_Click() {
                                                  calculated_->rate, calculated_->reference));
 }
 
-void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().Show(); }
+void frmPipeline::mnuAbout_Click() { Instance<frmAbout>().ShowOn(Window()); }
 
 QLineEdit* frmPipeline::BoxOf(Box box) const {
   QLineEdit* control = boxes_.at(static_cast<std::size_t>(box));

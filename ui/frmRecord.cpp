@@ -46,14 +46,9 @@ QPushButton* Button(QWidget* window, QLayout* row, const char* name, QAction* ac
 
 }  // namespace
 
-void frmRecord::ShowFrom(const QWidget* owner) {
-  owner_ = owner;
-  Show();
-}
-
 void frmRecord::AddLine(record::Line line, const QWidget* owner) {
   const int row = OpenRecord().Add(std::move(line));
-  ShowFrom(owner);
+  ShowOn(owner);
   if (!IsLoaded()) return;
   SelectRow(row, TestRecord::Measured);
   table_->setFocus(Qt::OtherFocusReason);
@@ -92,7 +87,7 @@ std::unique_ptr<QWidget> frmRecord::Build() {
 
   BuildMenus(window.get());
   window->resize(Px(14400), Px(6000));
-  CentreOn(window.get(), owner_);
+  CentreOn(window.get(), Owner());
   QObject::connect(&OpenRecord(), &TestRecord::StateChanged, window.get(), [this] { ShowState(); });
   return window;
 }

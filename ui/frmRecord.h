@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPointer>
-
 #include "Forms.h"
 #include "Record.h"
 
@@ -16,8 +14,6 @@ namespace varnock::ui {
 // window, the record stays open while the program runs (TestRecord).
 class frmRecord : public Form {
  public:
-  // Shows the window, centred on its owner the first time.
-  void ShowFrom(const QWidget* owner);
   // Appends the line, then brings the window forward with it selected and
   // its measured value ready to be typed.
   void AddLine(record::Line line, const QWidget* owner);
@@ -45,7 +41,6 @@ class frmRecord : public Form {
   void mnuMove_Click(int by);
   void mnuDetails_Click();
 
-  QPointer<const QWidget> owner_;
   QTableView* table_ = nullptr;
   QLabel* details_ = nullptr;
 };
