@@ -39,6 +39,10 @@ Control* Make(QWidget* parent, const char* name, Twips at, Args&&... args) {
 // Gives a window its name, title, frame, the program's icon and the dialog font.
 void SetUpWindow(QWidget* window, const char* name, const QString& title, Qt::WindowFlags flags);
 
+// A dialog of a fixed size with a title bar and a close box only.
+constexpr Qt::WindowFlags kFixedDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // Makes a window, set up as SetUpWindow does.
 template <class Window>
 std::unique_ptr<Window> MakeWindow(const char* name, const QString& title, Qt::WindowFlags flags) {
@@ -96,9 +100,13 @@ struct ControlDef {
 // The controls made from a window's table, found by name.
 class Controls {
  public:
+  // A name the table does not hold, or a control of another kind, is a slip
+  // in the window's code: it stops the program at once, naming the control.
   template <class T = QWidget>
   T* Get(const char* name) const {
-    return qobject_cast<T*>(made_.value(QString::fromUtf8(name)));
+    T* control = qobject_cast<T*>(made_.value(QString::fromUtf8(name)));
+    if (control == nullptr) qFatal("the window has no control %s of the kind asked for", name);
+    return control;
   }
   void Add(QObject* control) { made_.insert(control->objectName(), control); }
 

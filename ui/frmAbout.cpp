@@ -41,9 +41,7 @@ const ControlDef kControls[] = {
 }  // namespace
 
 std::unique_ptr<QWidget> frmAbout::Build() {
-  auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About " VARNOCK_TITLE),
-                                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  auto window = MakeWindow<Dialog>("frmAbout", QStringLiteral("About " VARNOCK_TITLE), kFixedDialog);
   window->setFixedSize(Px(6405), Px(3285));
   const Controls controls = BuildControls(window.get(), kControls);
   CentreOn(window.get(), Owner());
@@ -63,8 +61,6 @@ void frmAbout::Form_Load() {
   SetCaption(lblVersion_, VersionText());
   SetCaption(lblTitle_, AppTitle().toStdString());
 }
-
-void frmAbout::Unloaded() { lblTitle_ = lblVersion_ = nullptr; }
 
 void frmAbout::cmdOK_Click() { Unload(); }
 

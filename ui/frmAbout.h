@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "Forms.h"
 #include "Layout.h"
 
@@ -12,14 +14,12 @@ class frmAbout : public Form {
  protected:
   std::unique_ptr<QWidget> Build() override;
   void Form_Load() override;
-  void Unloaded() override;
 
  private:
   void Wire(Dialog& window, const Controls& controls);
   void cmdOK_Click();
 
-  QLabel* lblTitle_ = nullptr;
-  QLabel* lblVersion_ = nullptr;
+  QPointer<QLabel> lblTitle_, lblVersion_;
 };
 
 }  // namespace varnock::ui

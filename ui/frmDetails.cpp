@@ -36,9 +36,7 @@ constexpr std::pair<const char*, const char*> kLabelled[] = {
 }  // namespace
 
 std::unique_ptr<QWidget> frmDetails::Build() {
-  auto window = MakeWindow<Dialog>("frmDetails", QStringLiteral("Record Details"),
-                                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  auto window = MakeWindow<Dialog>("frmDetails", QStringLiteral("Record Details"), kFixedDialog);
   window->setFixedSize(Px(5520), Px(3090));
   window->setWindowModality(Qt::ApplicationModal);
   const Controls controls = BuildControls(window.get(), kControls);
@@ -49,15 +47,16 @@ std::unique_ptr<QWidget> frmDetails::Build() {
 
 void frmDetails::Wire(Dialog& window, const Controls& controls) {
   for (const auto& [label, box] : kLabelled) controls.Get<QLabel>(label)->setBuddy(controls.Get(box));
-  boxes_ = {controls.Get<QLineEdit>("txtSite"), controls.Get<QLineEdit>("txtLine"),
-            controls.Get<QLineEdit>("txtTechnician")};
+  site_ = controls.Get<QLineEdit>("txtSite");
+  line_ = controls.Get<QLineEdit>("txtLine");
+  technician_ = controls.Get<QLineEdit>("txtTechnician");
   notes_ = controls.Get<QPlainTextEdit>("txtNotes");
   const TestRecord::Details given = OpenRecord().GivenDetails();
-  boxes_[0]->setText(given.site);
-  boxes_[1]->setText(given.tankOrLine);
-  boxes_[2]->setText(given.technician);
+  site_->setText(given.site);
+  line_->setText(given.tankOrLine);
+  technician_->setText(given.technician);
   notes_->setPlainText(given.notes);
-  FocusWithTextSelected(boxes_[0]);
+  FocusWithTextSelected(site_);
   auto* cmdOK = controls.Get<QPushButton>("cmdOK");
   auto* cmdCancel = controls.Get<QPushButton>("cmdCancel");
   window.cancelButton = cmdCancel;
@@ -65,13 +64,8 @@ void frmDetails::Wire(Dialog& window, const Controls& controls) {
   Bind(cmdCancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
 }
 
-void frmDetails::Unloaded() {
-  boxes_ = {};
-  notes_ = nullptr;
-}
-
 void frmDetails::cmdOK_Click() {
-  OpenRecord().SetDetails({boxes_[0]->text(), boxes_[1]->text(), boxes_[2]->text(), notes_->toPlainText()});
+  OpenRecord().SetDetails({site_->text(), line_->text(), technician_->text(), notes_->toPlainText()});
   Unload();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <QPointer>
 
 #include "Forms.h"
 #include "Layout.h"
@@ -17,15 +17,14 @@ namespace varnock::ui {
 class frmDetails : public Form {
  protected:
   std::unique_ptr<QWidget> Build() override;
-  void Unloaded() override;
 
  private:
   void Wire(Dialog& window, const Controls& controls);
   void cmdOK_Click();
   void cmdCancel_Click();
 
-  std::array<QLineEdit*, 3> boxes_{};  // site, tank or line, technician
-  QPlainTextEdit* notes_ = nullptr;
+  QPointer<QLineEdit> site_, line_, technician_;
+  QPointer<QPlainTextEdit> notes_;
 };
 
 }  // namespace varnock::ui

@@ -141,13 +141,13 @@ void frmPipeline::Wire(const Controls& controls) {
   for (int box = 0; box < static_cast<int>(boxes_.size()); ++box) {
     boxes_[box] = controls.Get<QLineEdit>(BoxName(static_cast<Box>(box)));
   }
-  results_ = {static_cast<ResultBox*>(boxes_[3]), static_cast<ResultBox*>(boxes_[4])};
+  results_ = {static_cast<ResultBox*>(BoxOf(Box::txtELRgal)), static_cast<ResultBox*>(BoxOf(Box::txtELRml))};
   auto* option1 = controls.Get<QRadioButton>("Option1");
   auto* option2 = controls.Get<QRadioButton>("Option2");
   auto* option3 = controls.Get<QRadioButton>("Option3");
   auto* option4 = controls.Get<QRadioButton>("Option4");
   options_ = {option1, option2, option3, option4};
-  auto *txtLR = boxes_[0], *txtRef = boxes_[1], *txtActual = boxes_[2];
+  QLineEdit *txtLR = BoxOf(Box::txtLR), *txtRef = BoxOf(Box::txtRef), *txtActual = BoxOf(Box::txtActual);
   for (QLineEdit* entry : {txtLR, txtRef, txtActual}) TypePointOnKeypadDecimal(entry);
   auto* cmdCalculate = controls.Get<QPushButton>("cmdCalculate");
   // Any event may change the entries in force: after each, the results show
@@ -213,7 +213,7 @@ QString frmPipeline::CalculatedFor() const {
 
 void frmPipeline::ShowWhetherResultsAreCurrent() {
   if (!IsLoaded()) return;
-  for (Box own : {Box::txtLR, Box::txtRef}) MarkInForce(BoxOf(own), options_[3]->isChecked());
+  for (Box own : {Box::txtLR, Box::txtRef}) MarkInForce(BoxOf(own), OwnPairChosen());
   mnuCopyResults_->setEnabled(ResultsAreCurrent());
   mnuAddToRecord_->setEnabled(ResultsAreCurrent());
   if (!calculated_) return;
@@ -284,24 +284,17 @@ void frmPipeline::BuildMenus(QWidget* window) {
 
   Bind(mnuDetails, &QAction::triggered, [this] { mnuDetails_Click(); });
   Bind(mnuRecord, &QAction::triggered, [this] { Instance<frmRecord>().ShowOn(Window()); });
-  Bind(mnuAddToRecord_, &QAction::triggered, [this] { mnuAddToRecord_Click(); });
+  Bind(mnuAddToRecord_.get(), &QAction::triggered, [this] { mnuAddToRecord_Click(); });
   Bind(mnuPrint, &QAction::triggered, [this] { mnuPrint_Click(); });
   Bind(mnuSavePdf, &QAction::triggered, [this] { mnuSavePdf_Click(); });
-  Bind(mnuCopyResults_, &QAction::triggered, [this] { mnuCopyResults_Click(); });
+  Bind(mnuCopyResults_.get(), &QAction::triggered, [this] { mnuCopyResults_Click(); });
   Bind(mnuExit, &QAction::triggered, [this] { mnuExit_Click(); });
   Bind(mnuAbout, &QAction::triggered, [this] { mnuAbout_Click(); });
 }
 
 void frmPipeline::Form_Load() { eq::Form_Load(*this); }
 
-void frmPipeline::Unloaded() {
-  boxes_ = {};
-  results_ = {};
-  options_ = {};
-  mnuCopyResults_ = nullptr;
-  mnuAddToRecord_ = nullptr;
-  calculated_.reset();
-}
+void frmPipeline::Unloaded() { calculated_.reset(); }
 
 QWidget* frmPipeline::Client() const {
   return Window()->findChild<QWidget*>(QStringLiteral("client"), Qt::FindDirectChildrenOnly);
@@ -313,7 +306,7 @@ void frmPipeline::mnuDetails_Click() { Instance<frmDetails>().ShowOn(Window()); 
 // see it once they leave the box. Only the own pair's: a fixed pair's rate
 // must not be replaced by the box's.
 void frmPipeline::TidyLeakRate() {
-  if (options_[3]->isChecked()) {
+  if (OwnPairChosen()) {
     eq::txtLR_LostFocus(*this);
     ShowWhetherResultsAreCurrent();
   }
@@ -367,6 +360,8 @@ QLineEdit* frmPipeline::BoxOf(Box box) const {
   }
   return control;
 }
+
+bool frmPipeline::OwnPairChosen() const { return options_.back()->isChecked(); }
 
 std::string frmPipeline::Text(Box box) const { return ui::Text(BoxOf(box)); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <optional>
@@ -61,12 +62,12 @@ class frmPipeline : public Form, public CalculatorControls {
   QString FixedPairChosen() const;
   void mnuAbout_Click();
   QLineEdit* BoxOf(Box box) const;
+  bool OwnPairChosen() const;
 
-  std::array<QLineEdit*, 5> boxes_{};  // indexed by Box
-  std::array<ResultBox*, 2> results_{};
-  std::array<QRadioButton*, 4> options_{};
-  QAction* mnuCopyResults_ = nullptr;
-  QAction* mnuAddToRecord_ = nullptr;
+  std::array<QPointer<QLineEdit>, 5> boxes_;  // indexed by Box
+  std::array<QPointer<ResultBox>, 2> results_;
+  std::array<QPointer<QRadioButton>, 4> options_;  // the fixed pairs', then the own pair's
+  QPointer<QAction> mnuCopyResults_, mnuAddToRecord_;
   // The entries in force at the last successful calculation, as typed and as
   // read as numbers ("0.2", "30", "45"); none before it.
   std::tuple<std::string, std::string, std::string> calculatedFrom_;

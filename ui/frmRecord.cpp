@@ -134,11 +134,6 @@ void frmRecord::BuildMenus(QWidget* window) {
 
 void frmRecord::Form_Load() { ShowState(); }
 
-void frmRecord::Unloaded() {
-  table_ = nullptr;
-  details_ = nullptr;
-}
-
 bool frmRecord::CanClose() {
   // The record outlives its window, but not the program.
   const bool last = LoadedForms().size() == 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "Forms.h"
 #include "Record.h"
 
@@ -24,7 +26,6 @@ class frmRecord : public Form {
  protected:
   std::unique_ptr<QWidget> Build() override;
   void Form_Load() override;
-  void Unloaded() override;
   bool CanClose() override;
 
  private:
@@ -41,8 +42,8 @@ class frmRecord : public Form {
   void mnuMove_Click(int by);
   void mnuDetails_Click();
 
-  QTableView* table_ = nullptr;
-  QLabel* details_ = nullptr;
+  QPointer<QTableView> table_;
+  QPointer<QLabel> details_;
 };
 
 }  // namespace varnock::ui

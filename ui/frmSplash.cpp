@@ -74,8 +74,6 @@ void frmSplash::Form_Load() {
   SetCaption(lblProductName_, AppTitle().toStdString());
 }
 
-void frmSplash::Unloaded() { lblVersion_ = lblProductName_ = nullptr; }
-
 void frmSplash::Timer1_Timer() {
   Unload();  // takes the timer with it: no second tick
   frmPipeline& calculator = Instance<frmPipeline>();

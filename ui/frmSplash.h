@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "Forms.h"
 #include "Layout.h"
 
@@ -13,14 +15,12 @@ class frmSplash : public Form {
  protected:
   std::unique_ptr<QWidget> Build() override;
   void Form_Load() override;
-  void Unloaded() override;
 
  private:
   void Wire(const Controls& controls);
   void Timer1_Timer();
 
-  QLabel* lblVersion_ = nullptr;
-  QLabel* lblProductName_ = nullptr;
+  QPointer<QLabel> lblVersion_, lblProductName_;
 };
 
 }  // namespace varnock::ui
