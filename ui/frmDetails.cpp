@@ -19,17 +19,37 @@ namespace {
 
 // Each detail's label, then its box; the box's accessible name is the name
 // the page gives the detail.
-const ControlDef kControls[] = {
-    {"lblSite", Kind::Label, nullptr, {120, 165, 1215, 195}, "&Site:"},
-    {"txtSite", Kind::Entry, nullptr, {1440, 120, 3960, 285}, "", 0, {}, texts::kDetailSite},
-    {"lblLine", Kind::Label, nullptr, {120, 570, 1215, 195}, "&Tank or line:"},
-    {"txtLine", Kind::Entry, nullptr, {1440, 525, 3960, 285}, "", 1, {}, texts::kDetailLine},
-    {"lblTechnician", Kind::Label, nullptr, {120, 975, 1215, 195}, "T&echnician:"},
-    {"txtTechnician", Kind::Entry, nullptr, {1440, 930, 3960, 285}, "", 2, {}, texts::kDetailTechnician},
-    {"lblNotes", Kind::Label, nullptr, {120, 1380, 1215, 195}, "&Notes:"},
-    {"txtNotes", Kind::Notes, nullptr, {1440, 1335, 3960, 1005}, "", 3, {}, texts::kDetailNotes},
-    {"cmdOK", Kind::Button, nullptr, {2880, 2580, 1200, 375}, "OK", 4, {}, nullptr, true, false, true},
-    {"cmdCancel", Kind::Button, nullptr, {4200, 2580, 1200, 375}, "Cancel", 5}};
+const ControlDef kControls[] = {{"lblSite", Kind::Label, nullptr, {120, 165, 1215, 195}, "&Site:"},
+                                {.name = "txtSite",
+                                 .kind = Kind::Entry,
+                                 .at = {1440, 120, 3960, 285},
+                                 .tabIndex = 0,
+                                 .spokenName = texts::kDetailSite},
+                                {"lblLine", Kind::Label, nullptr, {120, 570, 1215, 195}, "&Tank or line:"},
+                                {.name = "txtLine",
+                                 .kind = Kind::Entry,
+                                 .at = {1440, 525, 3960, 285},
+                                 .tabIndex = 1,
+                                 .spokenName = texts::kDetailLine},
+                                {"lblTechnician", Kind::Label, nullptr, {120, 975, 1215, 195}, "T&echnician:"},
+                                {.name = "txtTechnician",
+                                 .kind = Kind::Entry,
+                                 .at = {1440, 930, 3960, 285},
+                                 .tabIndex = 2,
+                                 .spokenName = texts::kDetailTechnician},
+                                {"lblNotes", Kind::Label, nullptr, {120, 1380, 1215, 195}, "&Notes:"},
+                                {.name = "txtNotes",
+                                 .kind = Kind::Notes,
+                                 .at = {1440, 1335, 3960, 1005},
+                                 .tabIndex = 3,
+                                 .spokenName = texts::kDetailNotes},
+                                {.name = "cmdOK",
+                                 .kind = Kind::Button,
+                                 .at = {2880, 2580, 1200, 375},
+                                 .caption = "OK",
+                                 .tabIndex = 4,
+                                 .isDefault = true},
+                                {"cmdCancel", Kind::Button, nullptr, {4200, 2580, 1200, 375}, "Cancel", 5}};
 constexpr std::pair<const char*, const char*> kLabelled[] = {
     {"lblSite", "txtSite"}, {"lblLine", "txtLine"}, {"lblTechnician", "txtTechnician"}, {"lblNotes", "txtNotes"}};
 

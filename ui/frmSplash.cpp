@@ -21,7 +21,7 @@ namespace {
 
 const ControlDef kControls[] = {
     {"Frame1", Kind::Frame, nullptr, {120, 480, 5400, 2085}, "", 0},
-    {"Timer1", Kind::Timer, "Frame1", {}, "", {}, {}, nullptr, true, false, false, 3000},
+    {.name = "Timer1", .kind = Kind::Timer, .inside = "Frame1", .interval = 3000},
     {"lblPlatform",
      Kind::Label,
      "Frame1",
