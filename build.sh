@@ -19,13 +19,14 @@ PACKAGES=(
 )
 # The tests: frameworks, an X server with a window manager and tools to drive
 # and read it, a CUPS scheduler with a PDF printer, the packages' checkers,
-# the sanitizer and fuzzing compiler, and a locale with a decimal comma.
+# the sanitizer and fuzzing compiler, the code's checkers, and a locale with
+# a decimal comma.
 TEST_PACKAGES=(
   locales libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev lintian
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy iwyu
 )
 # The Windows program: cross compiler, Qt's source, installer maker, and Wine
 # with OCR to run and read it in the tests.

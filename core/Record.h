@@ -69,7 +69,7 @@ std::string Verdict(const Line& line);
 std::string ToCsv(const Record& record);
 
 // Files larger than this are no record this program wrote.
-inline constexpr std::size_t kLargestFile = 64 * 1024 * 1024;
+inline constexpr std::size_t kLargestFile = std::size_t{64} << 20;
 // Reads a file ToCsv wrote. Throws Failure (Opening) naming the spreadsheet
 // row (the header is row 1) and what is wrong with it.
 Record FromCsv(std::string_view file);

@@ -21,7 +21,7 @@ QString StartFolder() {
 
 QString Chosen(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString file = dialog.selectedFiles().first();
+  QString file = dialog.selectedFiles().first();
   lastFolder = QFileInfo(file).path();
   return file;
 }

@@ -1,7 +1,6 @@
 #include "Forms.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QTimer>
 #include <utility>
 #include <vector>

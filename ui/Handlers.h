@@ -2,7 +2,7 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
+#include <QStringList>  // IWYU pragma: keep
 #include <functional>
 #include <string_view>
 
@@ -47,8 +47,8 @@ int Ask(const QString& question, const QStringList& answers);
 // Tests replace the modal box, which would wait for a user; an empty
 // presenter restores the real one.
 using MessagePresenter = std::function<void(const QString& text, MessageKind kind)>;
-void SetMessagePresenter(MessagePresenter presenter);
+void SetMessagePresenter(MessagePresenter replacement);
 using QuestionPresenter = std::function<int(const QString& question, const QStringList& answers)>;
-void SetQuestionPresenter(QuestionPresenter presenter);
+void SetQuestionPresenter(QuestionPresenter replacement);
 
 }  // namespace varnock::ui

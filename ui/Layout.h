@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -10,20 +9,13 @@
 #include <span>
 #include <utility>
 
+#include "Twips.h"
+
 class QLabel;
-class QPushButton;
 
 // Building windows from their stored definitions: the window itself, its
 // controls' places and sizes in twips, its labels, and its keyboard order.
 namespace varnock::ui {
-
-// Twips to pixels at 96 DPI (15 twips a pixel).
-constexpr int Px(int twips) { return (twips + 7) / 15; }
-
-// Left, top, width, height in twips, relative to the container.
-struct Twips {
-  int left, top, width, height;
-};
 
 void Place(QWidget* control, Twips at);
 

@@ -4,13 +4,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImageReader>
-#include <QMenu>
+#include <QMenu>  // IWYU pragma: keep
 #include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <algorithm>
 #include <cmath>
+
+#include "Layout.h"
 
 namespace varnock::ui {
 namespace {
@@ -47,8 +49,9 @@ void DrawOptionCircle(const QStyleOption& option, QPainter& painter) {
   if (Contrast(edge, background) < 4) edge = text;  // its antialiased edge still above 3
   // On whole pixels and a half, so that the line is sharp.
   const int side = std::min(option.rect.width(), option.rect.height()) - 1;
-  const QRectF circle(option.rect.x() + (option.rect.width() - side - 1) / 2 + 0.5,
-                      option.rect.y() + (option.rect.height() - side - 1) / 2 + 0.5, side, side);
+  const int left = option.rect.x() + (option.rect.width() - side - 1) / 2;
+  const int top = option.rect.y() + (option.rect.height() - side - 1) / 2;
+  const QRectF circle(left + 0.5, top + 0.5, side, side);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(edge, 1));

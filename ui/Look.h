@@ -4,9 +4,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QRectF>
-#include <QString>
 
-#include "Layout.h"
+#include "Twips.h"
 
 class QGroupBox;
 class QMenuBar;

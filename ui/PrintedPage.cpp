@@ -139,8 +139,8 @@ QFont PageFont(double points, bool bold = false) {
 // Lines of text wrapped to the page's width, at word boundaries where they can be.
 class TextBlock {
  public:
-  TextBlock(QPainter& painter, QFont font, const QStringList& lines, double width)
-      : painter_(painter), font_(std::move(font)), text_(lines.join(QLatin1Char('\n'))) {
+  TextBlock(QPainter& painter, const QFont& font, const QStringList& lines, double width)
+      : painter_(painter), font_(font), text_(lines.join(QLatin1Char('\n'))) {
     option_.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     painter_.setFont(font_);
     height_ = lines.isEmpty() ? 0 : painter_.boundingRect(QRectF(0, 0, width, 1e9), text_, option_).height();

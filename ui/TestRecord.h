@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-#include <QStringList>
+#include <QStringList>  // IWYU pragma: keep
 
 #include "Record.h"
 

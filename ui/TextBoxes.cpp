@@ -1,15 +1,13 @@
 #include "TextBoxes.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
+#include <QContextMenuEvent>  // IWYU pragma: keep
+#include <QKeyEvent>          // IWYU pragma: keep
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolTip>
-#include <algorithm>
-#include <cmath>
 
 #include "Layout.h"
 #include "Look.h"

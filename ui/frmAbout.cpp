@@ -1,13 +1,11 @@
 #include "frmAbout.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include "Handlers.h"
 #include "Identity.h"
 #include "Layout.h"
-#include "Look.h"
 #include "Placement.h"
 #include "TextBoxes.h"
 

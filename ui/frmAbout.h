@@ -5,8 +5,6 @@
 #include "Forms.h"
 #include "Layout.h"
 
-class QLabel;
-
 namespace varnock::ui {
 
 // Names the product, its version and its developer; modeless.

@@ -2,23 +2,20 @@
 
 #include <QClipboard>
 #include <QDateTime>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <limits>
 
+#include "AppIdentity.h"
 #include "Equivalence.h"
 #include "Failure.h"
 #include "FileDialogs.h"
 #include "Handlers.h"
-#include "Identity.h"
 #include "Layout.h"
 #include "Look.h"
 #include "Module1.h"

@@ -12,7 +12,6 @@
 #include "Layout.h"
 #include "Printing.h"
 
-class QAction;
 class QLineEdit;
 class QRadioButton;
 

@@ -2,14 +2,14 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QHBoxLayout>  // IWYU pragma: keep
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
+#include <QVBoxLayout>  // IWYU pragma: keep
 
 #include "FileDialogs.h"
 #include "Handlers.h"

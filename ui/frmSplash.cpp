@@ -1,14 +1,11 @@
 #include "frmSplash.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 
 #include "Handlers.h"
 #include "Identity.h"
 #include "Layout.h"
-#include "Look.h"
 #include "Placement.h"
 #include "TextBoxes.h"
 #include "frmPipeline.h"

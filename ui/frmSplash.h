@@ -5,8 +5,6 @@
 #include "Forms.h"
 #include "Layout.h"
 
-class QLabel;
-
 namespace varnock::ui {
 
 // The start-up window: product name and version for three seconds, then the
