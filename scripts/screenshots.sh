@@ -19,6 +19,7 @@ if [ -z "${VARNOCK_IN_XVFB:-}" ]; then
 fi
 source "$root/tests/e2e/drive.sh"
 source "$(dirname "$tovel")/identity.sh"
+source "$(dirname "$tovel")/controls.sh"
 
 # The save dialog opens in the documents folder of a home of its own.
 home=$(mktemp -d)

@@ -1,19 +1,9 @@
 # Drives the real tovel under an X server with xdotool: real clicks and keys.
-# Sourced by the end-to-end, Wine and package tests and the screenshot script.
-# The places below follow the calculator's layout (docs/screenshots); a click
-# that misses shows as results that never come.
-
-# The calculator window's client area, WIDTH HEIGHT in pixels.
-CLIENT_SIZE="280 376"
-# Centres of the controls the tests click, and boxes around those they look
-# at (WIDTHxHEIGHT+LEFT+TOP), in client pixels.
-OPTION2_AT="34 68"
-OPTION4_AT="31 120"
-ACTUAL_AT="180 193"
-CALCULATE_AT="144 232"
-OPTION3_BOX="121x25+24+80"
-RESULT_GAL_BOX="128x19+136+296"   # txtELRgal, widened to the right
-RESULTS_BOX="57x51+136+296"       # both result boxes
+# Sourced by the end-to-end, Wine and package tests and the screenshot script,
+# which source the build's controls.sh too: the calculator's client size
+# (CLIENT_SIZE), the centres of the controls they click (OPTION2_AT, ...) and
+# boxes around those they read (RESULTS_BOX, WIDTHxHEIGHT+LEFT+TOP), in
+# client pixels, generated from the calculator's control table.
 
 # Waits (at most $2 seconds) for a visible window matching xdotool search args.
 wait_window() {

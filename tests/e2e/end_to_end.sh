@@ -8,6 +8,7 @@ here=$(dirname "$0")
 source "$here/drive.sh"
 tovel=$1
 source "$(dirname "$tovel")/identity.sh"
+source "$(dirname "$tovel")/controls.sh"
 scratch=$(mktemp -d)
 trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$scratch"' EXIT
 pid=

@@ -18,6 +18,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/drive.sh"
 setup=$(realpath "$1")
 source "$(dirname "$setup")/identity.sh"
+# The places to click, from the Linux build of the same tables (the Windows
+# build makes no tests).
+source "${VARNOCK_CONTROLS:-$here/../../build/controls.sh}"
 wine=$(command -v wine || echo /usr/lib/wine/wine64)
 export WINEPREFIX=$(mktemp -d /tmp/varnock-wine.XXXXXX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 scratch=$(mktemp -d)
