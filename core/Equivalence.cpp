@@ -13,11 +13,8 @@ namespace varnock::equivalence {
 namespace {
 
 constexpr double kExponent = 0.5;
-constexpr std::int16_t kMillilitresPerGallon = 3785;
-constexpr std::int16_t kMinutesPerHour = 60;
 constexpr const char* kGallonsPattern = "##0.0##";
 constexpr const char* kMillilitresPattern = "###0.0###";
-constexpr const char* kLeakRatePattern = "##0.0###";
 constexpr int kTestedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 // An entry as a report names it, what the user should type instead, and the

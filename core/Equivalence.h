@@ -19,6 +19,12 @@ struct FixedPair {
 inline constexpr std::array<FixedPair, 3> kFixedPairs{
     {{3, 10, "3.0 gal/hr at 10 psi"}, {0.2, 30, "0.2 gal/hr at 30 psi"}, {0.1, 45, "0.1 gal/hr at 45 psi"}}};
 
+// The law's units: millilitres in a US gallon, minutes in an hour.
+inline constexpr std::int16_t kMillilitresPerGallon = 3785;
+inline constexpr std::int16_t kMinutesPerHour = 60;
+// The leak-rate box's text once the user leaves it.
+inline constexpr const char* kLeakRatePattern = "##0.0###";
+
 void Form_Load(CalculatorControls&);
 void Option1_Click(CalculatorControls&, std::int16_t index);
 void Option2_Click(CalculatorControls&, std::int16_t index);

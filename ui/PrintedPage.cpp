@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Equivalence.h"
 #include "Failure.h"
 #include "Identity.h"
 #include "Look.h"
@@ -288,7 +289,10 @@ void PaintPage(QPagedPaintDevice& device, const QWidget* client, const PageText&
   top += gap;
 
   TextBlock summary(painter, body, text.summary, width);
-  TextBlock footer(painter, PageFont(8), {QString::fromUtf8(texts::kPageLaw)}, width);
+  TextBlock footer(
+      painter, PageFont(8),
+      {QString::fromUtf8(texts::kPageLaw).arg(equivalence::kMillilitresPerGallon).arg(equivalence::kMinutesPerHour)},
+      width);
   // The drawing is played at the device's resolution (a screen pixel, 1/96
   // inch, becomes printedPixel device pixels), and made twice as large, or
   // less if the page has less room.

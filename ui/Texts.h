@@ -27,7 +27,7 @@ inline constexpr const char* kPageGallons = "Equivalent leak rate: %1 gal/h";
 inline constexpr const char* kPageMillilitres = "Equivalent leak rate: %1 ml/min";
 inline constexpr const char* kPageLaw =
     "Square-root pressure law: equivalent rate = rate \u00d7 (equivalent pressure \u00f7 reference pressure)^0.5; "
-    "ml/min = gal/h \u00d7 3785 \u00f7 60.";
+    "ml/min = gal/h \u00d7 %1 \u00f7 %2.";
 
 // The record details, as their boxes and the pages name them.
 inline constexpr const char* kDetailSite = "Site";

@@ -65,8 +65,10 @@ Outcome Expected(const Values& v) {
   if (ratio < 0) return {FailureKind::InvalidArgument, {}, {}};
   if (auto kind = number(v.lr, q)) return {kind, {}, {}};
   const double gal = q * std::sqrt(ratio);
-  if (!std::isfinite(gal) || !std::isfinite(gal * 3785)) return {FailureKind::Overflow, {}, {}};
-  return {std::nullopt, FormatByPattern(gal, "##0.0##"), FormatByPattern(gal * 3785 / 60, "###0.0###")};
+  const double millilitres = gal * equivalence::kMillilitresPerGallon;
+  if (!std::isfinite(gal) || !std::isfinite(millilitres)) return {FailureKind::Overflow, {}, {}};
+  return {std::nullopt, equivalence::GallonsShown(gal),
+          equivalence::MillilitresShown(millilitres / equivalence::kMinutesPerHour)};
 }
 
 unsigned long Setting(const char* name, unsigned long fallback) {
@@ -250,7 +252,8 @@ class Session {
       return "the results changed without a successful calculation";
     }
     QLineEdit* lr = Box("txtLR");
-    if (!lr->hasFocus() && FormatByPattern(lr->text().toStdString(), "##0.0###") != lr->text().toStdString()) {
+    if (!lr->hasFocus() &&
+        FormatByPattern(lr->text().toStdString(), equivalence::kLeakRatePattern) != lr->text().toStdString()) {
       return "the leak-rate box was left without being re-formatted: " + lr->text().left(40).toStdString();
     }
     return {};
