@@ -27,6 +27,16 @@ scratch=$(mktemp -d)
 pid= wm=
 trap 'kill $pid $wm 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; [ -n "${VARNOCK_FAIL_SHOT:-}" ] && import -window root "$VARNOCK_FAIL_SHOT"; exit 1; }
+# Answers the file dialog titled $1 as a user does: the name box's text
+# replaced by the Windows path $2, then Enter.
+answer_file_dialog() {
+  local dialog
+  dialog=$(wait_window 20 --name "^$1\$") || fail "no dialog \"$1\""
+  sleep 1
+  xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+}
 # A step without a check of its own (wineboot, the installer, reg) still says
 # which one stopped the test, and how much room the prefix had.
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?; free in /tmp: $(df -h --output=avail /tmp | tail -n 1)" >&2' ERR
@@ -114,11 +124,7 @@ done
 xdotool windowfocus --sync "$calculator" key --clearmodifiers alt+f
 sleep 0.5
 xdotool key a
-dialog=$(wait_window 20 --name '^Save as PDF$') || fail "no save dialog"
-sleep 1
-xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
-xdotool type --delay 20 'C:\varnock-page.pdf'
-xdotool key Return
+answer_file_dialog 'Save as PDF' 'C:\varnock-page.pdf'
 saved="$WINEPREFIX/drive_c/varnock-page.pdf"
 for _ in $(seq 100); do [ -s "$saved" ] && break; sleep 0.1; done
 sleep 1
@@ -165,22 +171,14 @@ sleep 1
 xdotool windowactivate --sync "$record"
 sleep 0.5
 xdotool key --clearmodifiers ctrl+s
-dialog=$(wait_window 20 --name '^Save Test Record$') || fail "no save dialog for the record"
-sleep 1
-xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
-xdotool type --delay 20 'C:\varnock-record.csv'
-xdotool key Return
+answer_file_dialog 'Save Test Record' 'C:\varnock-record.csv'
 csv="$WINEPREFIX/drive_c/varnock-record.csv"
 for _ in $(seq 100); do [ -s "$csv" ] && break; sleep 0.1; done
 sleep 0.5
 [ "$(grep -c ',own pair,' "$csv")" -eq 2 ] || fail "the saved record does not hold two lines: $(cat "$csv")"
 grep -q 'Pass: 0.005 gal/h measured, below 0.011 gal/h' "$csv" || fail "no verdict in the saved record: $(cat "$csv")"
 xdotool windowfocus --sync "$record" key --clearmodifiers ctrl+o
-dialog=$(wait_window 20 --name '^Open Test Record$') || fail "no open dialog for the record"
-sleep 1
-xdotool windowfocus --sync "$dialog" key --clearmodifiers End shift+Home
-xdotool type --delay 20 'C:\varnock-record.csv'
-xdotool key Return
+answer_file_dialog 'Open Test Record' 'C:\varnock-record.csv'
 sleep 1
 xdotool getwindowname "$record" | grep -q 'varnock-record.csv' || fail "the record window does not name the file opened"
 pdfs=$(ls "$VARNOCK_PDF_OUT" | wc -l)
