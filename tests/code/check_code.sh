@@ -12,6 +12,7 @@ qt=$2
 # The program's own files this build compiles.
 mapfile -t sources < <(sed -n 's/^ *"file": "\(.*\)",*$/\1/p' "$build/compile_commands.json" |
   grep -E "^$root/(core|ui|app)/" | sort -u)
+[ ${#sources[@]} -gt 0 ] || { echo "no program file in $build/compile_commands.json" >&2; exit 1; }
 
 # Qt's public headers (<QLabel>) each hold one include of the file that
 # declares the class ("qlabel.h"): IWYU is told to name the public one.
